@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "clock/periodclock.h"
+
+#include <QColor>
+#include <QWidget>
+
+#include <array>
+
+class Beeper;
+class LineDecoration;
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class ShapeDecoration;
+class StopSignPanel;
+class TickTimer;
+
+// The program's one window: the clock panel, the colour buttons and, in the
+// expanded size, the score sheet. It owns the controls and hands their events
+// to the clock and scoring logic.
+class frmQuizdial : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int QuestionCount = 12;
+
+    explicit frmQuizdial(Beeper &beeper, QWidget *parent = nullptr);
+    ~frmQuizdial() override;
+
+    // Starts a stopped period, or stops and resets a running one.
+    void TogglePeriod();
+
+    const PeriodClock &periodClock() const { return m_clock; }
+    bool isExpanded() const;
+
+private:
+    void createControls();
+    void createQuestion(int index);
+    void setTabOrder();
+    void startUp();
+
+    void onTick();
+    void showClock();
+    void toggleSize();
+    void setClientSize(const QRect &client);
+
+    Beeper &m_beeper;
+    // Holds the period's seconds and minuteNo.
+    PeriodClock m_clock;
+    // The colours offered by the colour buttons, filled at start-up.
+    std::array<QColor, 5> m_palette;
+    // The client size last set; the size toggle goes by its height.
+    QRect m_clientSet;
+
+    // Controls, named as on the layout. Arrays are indexed from 0 here;
+    // their objectNames carry the index of the layout: "setminute(1)".
+    StopSignPanel *Picture5 = nullptr;
+    ShapeDecoration *Shape1 = nullptr;
+    QLabel *Display = nullptr;
+    std::array<LineDecoration *, 6> Line{};
+    QLabel *Label9 = nullptr;
+    QPushButton *start = nullptr;
+    QPushButton *end = nullptr;
+    std::array<QRadioButton *, 5> Option1{};
+    QButtonGroup *colourButtons = nullptr;
+    QPushButton *cmdExpand = nullptr;
+    QLabel *score = nullptr;
+    QPushButton *cmdEnter = nullptr;
+    QLineEdit *txtTeamName = nullptr;
+    QPushButton *cmdPrint = nullptr;
+    std::array<QGroupBox *, QuestionCount> question{};
+    std::array<QScrollBar *, QuestionCount> setminute{};
+    std::array<QLabel *, QuestionCount> minute{};
+    TickTimer *Timer1 = nullptr;
+};

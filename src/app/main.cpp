@@ -1,0 +1,19 @@
+// SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "beeper.h"
+#include "frmquizdial.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vornaxi Timer"));
+    QApplication::setApplicationVersion(QStringLiteral(VORNAXI_VERSION));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+
+    SystemBeeper beeper;
+    frmQuizdial window(beeper);
+    window.show();
+    return app.exec();
+}

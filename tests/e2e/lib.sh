@@ -1,0 +1,273 @@
+# shellcheck shell=bash
+# lib.sh - helpers for driving the real program under a private Xvfb.
+# Source it from bash:  . "$(dirname "$0")/lib.sh"
+#
+# Everything a test starts is recorded and stopped by the EXIT trap, and the
+# work folder (logs, screenshots) is kept and printed when a check failed.
+
+APP_TITLE="Vornaxi Timer v3.0"
+E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/vornaxi-e2e.XXXXXX")
+E2E_FAILED=0
+E2E_PIDS=()      # every process we started, in start order
+APP_PID=""
+APP_WIN=""
+BELL_LOG="$E2E_WORK/bells.log"
+XVFB_PID=""
+
+export XDG_RUNTIME_DIR="$E2E_WORK/xdg"
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
+
+# ---- reporting -------------------------------------------------------------
+
+pass() { echo "ok   - $*"; }
+
+# fail MESSAGE: records a failed check and carries on.
+fail() {
+    echo "FAIL - $*" >&2
+    E2E_FAILED=1
+}
+
+# die MESSAGE: a failure after which the test cannot go on.
+die() {
+    fail "$*"
+    exit 1
+}
+
+# check DESCRIPTION COMMAND...: passes or fails on the command's status.
+check() {
+    local what=$1
+    shift
+    if "$@"; then pass "$what"; else fail "$what"; fi
+}
+
+# expect_eq/expect_ge/expect_le NAME VALUE LIMIT: compares a measured value
+# and reports it either way
+expect_eq() { if [ "$2" -eq "$3" ]; then pass "$1: $2"; else fail "$1: measured $2, expected $3"; fi; }
+expect_ge() { if [ "$2" -ge "$3" ]; then pass "$1: $2 (>= $3)"; else fail "$1: measured $2, expected at least $3"; fi; }
+expect_le() { if [ "$2" -le "$3" ]; then pass "$1: $2 (<= $3)"; else fail "$1: measured $2, expected at most $3"; fi; }
+
+# finish: the test's last word; exits 0 only if no check failed.
+finish() {
+    if [ "$E2E_FAILED" -eq 0 ]; then
+        echo "PASS: all checks passed"
+        exit 0
+    fi
+    echo "FAILED: see messages above" >&2
+    exit 1
+}
+
+# ---- processes -------------------------------------------------------------
+
+# stop_pid PID: ends one of our processes (if still there) and reaps it.
+stop_pid() {
+    local pid=$1
+    if kill -0 "$pid" 2>/dev/null; then
+        kill -TERM "$pid" 2>/dev/null
+        local i
+        for i in $(seq 100); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.02
+        done
+        kill -0 "$pid" 2>/dev/null && kill -KILL "$pid" 2>/dev/null
+    fi
+    wait "$pid" 2>/dev/null
+}
+
+e2e_cleanup() {
+    local status=$? i
+    trap - EXIT
+    # newest first: the program, then the bell counter, then the X server
+    for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+        stop_pid "${E2E_PIDS[i]}"
+    done
+    if [ "$E2E_FAILED" -ne 0 ] || [ "$status" -ne 0 ]; then
+        echo "logs and screenshots kept in: $E2E_WORK" >&2
+        [ "$status" -ne 0 ] || status=1
+    else
+        rm -rf "$E2E_WORK"
+    fi
+    exit "$status"
+}
+trap e2e_cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+# now_ms: wall-clock time in milliseconds
+now_ms() {
+    local us=${EPOCHREALTIME//[.,]/}
+    echo $((us / 1000))
+}
+
+# poll_until TIMEOUT_MS COMMAND...: runs COMMAND every 20 ms until it
+# succeeds (status 0) or the time is up (status 1).
+poll_until() {
+    local deadline=$(($(now_ms) + $1))
+    shift
+    while :; do
+        "$@" && return 0
+        [ "$(now_ms)" -lt "$deadline" ] || return 1
+        sleep 0.02
+    done
+}
+
+# sleep_until_ms T: sleeps until now_ms reaches T (at once if it has)
+sleep_until_ms() {
+    local left=$(($1 - $(now_ms)))
+    [ "$left" -gt 0 ] || return 0
+    sleep "$(printf '%d.%03d' $((left / 1000)) $((left % 1000)))"
+}
+
+# ---- X server --------------------------------------------------------------
+
+# start_xvfb: a private X server on a free display; exports DISPLAY.
+start_xvfb() {
+    local fdfile="$E2E_WORK/displayfd"
+    : >"$fdfile"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
+        3>"$fdfile" >"$E2E_WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    E2E_PIDS+=("$XVFB_PID")
+    # the display number arrives on fd 3 once the server listens
+    poll_until 10000 grep -q '^[0-9][0-9]*$' "$fdfile" ||
+        die "Xvfb wrote no display number (see $E2E_WORK/xvfb.log)"
+    DISPLAY=":$(head -n1 "$fdfile")"
+    export DISPLAY
+    poll_until 10000 xdpyinfo >/dev/null 2>&1 || die "Xvfb on $DISPLAY does not answer"
+    echo "# Xvfb pid $XVFB_PID on display $DISPLAY"
+}
+
+# ---- bells -----------------------------------------------------------------
+
+# start_bellcount BIN: starts the bell counter and waits until it listens.
+start_bellcount() {
+    "$1" >"$BELL_LOG" 2>"$E2E_WORK/bellcount.err" &
+    E2E_PIDS+=("$!")
+    poll_until 5000 grep -q '^ready$' "$BELL_LOG" ||
+        die "bell counter did not get ready: $(cat "$E2E_WORK/bellcount.err")"
+}
+
+# bell_count: prints how many bells rang since the counter started.
+bell_count() {
+    grep -c '^[0-9]' "$BELL_LOG"
+}
+
+bells_at_least() { [ "$(bell_count)" -ge "$1" ]; }
+
+# ---- the program -----------------------------------------------------------
+
+# window_info: xwininfo of the program's window (status 1 if there is none)
+window_info() {
+    xwininfo -name "$APP_TITLE" 2>/dev/null
+}
+
+window_mapped() {
+    window_info | grep -q 'Map State: IsViewable'
+}
+
+app_up_and_mapped() {
+    kill -0 "$APP_PID" 2>/dev/null || die "program exited during start-up (see $E2E_WORK/app.log)"
+    window_mapped
+}
+
+# start_app BIN: starts the program as a user would (plain exec, its working
+# folder a fresh temp folder), waits until its window is mapped and sets
+# APP_PID and APP_WIN.
+start_app() {
+    local bin app_dir="$E2E_WORK/cwd"
+    bin=$(realpath "$1") || die "no program at $1"
+    mkdir -p "$app_dir"
+    (cd "$app_dir" && exec "$bin") >"$E2E_WORK/app.log" 2>&1 &
+    APP_PID=$!
+    E2E_PIDS+=("$APP_PID")
+    poll_until 15000 app_up_and_mapped || die "no mapped window titled '$APP_TITLE' within 15 s"
+    APP_WIN=$(window_info | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')
+    [ -n "$APP_WIN" ] || die "cannot read the window id"
+    echo "# program pid $APP_PID, window $APP_WIN"
+}
+
+# window_size: prints "WIDTHxHEIGHT" of the program's window
+window_size() {
+    window_info | awk '/^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print w "x" h}'
+}
+
+size_is() { [ "$(window_size)" = "$1" ]; }
+
+# app_running: is the program still there?
+app_running() { kill -0 "$APP_PID" 2>/dev/null; }
+
+# app_exited: not running any more
+app_exited() { ! app_running; }
+
+# ---- input -----------------------------------------------------------------
+
+# click X Y: left click at a point of the screen (= the window's own
+# coordinates, as there is no window manager).
+click() {
+    xdotool mousemove --sync "$1" "$2" click 1
+}
+
+# ---- screenshots and pixels ------------------------------------------------
+
+# shot FILE: screenshot of the program's window (PNG or PPM by the file's
+# name). -silent keeps import from ringing the bell.
+shot() {
+    local fmt=png
+    case $1 in *.ppm) fmt=ppm ;; esac
+    import -silent -window "$APP_WIN" -depth 8 "$fmt:$1"
+}
+
+# shot_until TIMEOUT_MS FILE COMMAND...: takes screenshots into FILE until
+# COMMAND succeeds on one (status 0) or the time is up (status 1); FILE
+# holds the last screenshot either way.
+shot_until() {
+    local ms=$1
+    shift
+    poll_until "$ms" shot_then "$@"
+}
+shot_then() {
+    local file=$1
+    shift
+    shot "$file" && "$@"
+}
+
+# samples FILE X0 Y0 X1 Y1: the pixels of a rectangle (corners included),
+# one 8-bit sample per line: r, g, b of the first pixel, then the next...
+samples() {
+    local w=$(($4 - $2 + 1)) h=$(($5 - $3 + 1))
+    convert "$1" -crop "${w}x${h}+$2+$3" +repage -depth 8 -compress none ppm:- |
+        tr -s ' ' '\n' | tail -n +5     # drop the header: P3, width, height, 255
+}
+
+# pixel FILE X Y: prints "r g b" of one pixel
+pixel() {
+    samples "$1" "$2" "$3" "$2" "$3" | paste -sd ' '
+}
+
+# count_colour FILE X0 Y0 X1 Y1 R G B TOL: how many pixels of the rectangle
+# (corners included) are within TOL of colour R,G,B in every channel
+count_colour() {
+    samples "$1" "$2" "$3" "$4" "$5" | awk -v r="$6" -v g="$7" -v b="$8" -v tol="$9" '
+        function near(v, want) { return v >= want - tol && v <= want + tol }
+        { s[NR % 3] = $1 }
+        NR % 3 == 0 && near(s[1], r) && near(s[2], g) && near(s[0], b) { hits++ }
+        END { print hits + 0 }'
+}
+
+# colour_near "R G B" R G B TOL: is the first colour within TOL of the second?
+colour_near() {
+    local have want=("$2" "$3" "$4") i d
+    read -ra have <<<"$1"
+    for i in 0 1 2; do
+        d=$((have[i] - want[i]))
+        [ "${d#-}" -le "$5" ] || return 1
+    done
+}
+
+# differing_pixels FILE1 FILE2 X0 Y0 X1 Y1: how many pixels of the rectangle
+# differ between two screenshots
+differing_pixels() {
+    paste -d ' ' <(samples "$1" "$3" "$4" "$5" "$6") <(samples "$2" "$3" "$4" "$5" "$6") |
+        awk '{ d = d || ($1 != $2) }
+             NR % 3 == 0 { diffs += d; d = 0 }
+             END { print diffs + 0 }'
+}
