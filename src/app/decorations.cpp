@@ -13,7 +13,8 @@ LineDecoration::LineDecoration(QLine line, QColor colour, int width, QWidget *pa
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const int margin = width; // room for the pen's width and its square caps
-    setGeometry(QRect(line.p1(), line.p2()).normalized().adjusted(-margin, -margin, margin, margin));
+    setGeometry(
+        QRect(line.p1(), line.p2()).normalized().adjusted(-margin, -margin, margin, margin));
 }
 
 void LineDecoration::paintEvent(QPaintEvent *)

@@ -122,12 +122,12 @@ void frmQuizdial::createControls()
 
     // Created from the bottom up: the shape, the minute display, its bevel
     // lines, then the stop-sign panel that covers all of them.
-    Shape1 = place(new ShapeDecoration(QColor(255, 128, 0), QColor(255, 0, 0), Shape1BorderPixels,
-                                       this),
-                   QStringLiteral("Shape1"), Geometry::Shape1);
+    Shape1 =
+        place(new ShapeDecoration(QColor(255, 128, 0), QColor(255, 0, 0), Shape1BorderPixels, this),
+              QStringLiteral("Shape1"), Geometry::Shape1);
 
-    Display = place(new QLabel(QStringLiteral("1"), this), QStringLiteral("Display"),
-                    Geometry::Display);
+    Display =
+        place(new QLabel(QStringLiteral("1"), this), QStringLiteral("Display"), Geometry::Display);
     setColours(Display, QColor(0, 0, 0), QColor(224, 224, 224));
     Display->setFont(fontOf(DisplayFont));
     Display->setAlignment(Qt::AlignCenter);
@@ -148,8 +148,8 @@ void frmQuizdial::createControls()
 
     start = place(new QPushButton(QStringLiteral("Start"), this), QStringLiteral("start"),
                   Geometry::Start);
-    end = place(new QPushButton(QStringLiteral("QUIT"), this), QStringLiteral("end"),
-                Geometry::End);
+    end =
+        place(new QPushButton(QStringLiteral("QUIT"), this), QStringLiteral("end"), Geometry::End);
     setSystemColours(end);
     {
         // The quit button wears the window-background colour of the system.
@@ -226,8 +226,8 @@ void frmQuizdial::createQuestion(int index)
     }
     question[index] = frame;
 
-    auto *slider = place(new QScrollBar(Qt::Horizontal, frame), indexed("setminute", n),
-                         questionSlider(row));
+    auto *slider =
+        place(new QScrollBar(Qt::Horizontal, frame), indexed("setminute", n), questionSlider(row));
     setSystemColours(slider);
     slider->setRange(0, 4);
     slider->setSingleStep(1);
@@ -235,8 +235,8 @@ void frmQuizdial::createQuestion(int index)
     slider->setFocusPolicy(Qt::StrongFocus);
     setminute[index] = slider;
 
-    auto *label = place(new QLabel(QStringLiteral("X"), frame), indexed("minute", n),
-                        questionLabel(row));
+    auto *label =
+        place(new QLabel(QStringLiteral("X"), frame), indexed("minute", n), questionLabel(row));
     setSystemColours(label);
     {
         // A label in the platform's default colours: button face and text.
@@ -321,8 +321,7 @@ bool frmQuizdial::isExpanded() const
 void frmQuizdial::toggleSize()
 {
     // Only the height of the size last set decides.
-    const bool compact =
-        m_clientSet.height() == Geometry::pixels(Geometry::CompactClient).height();
+    const bool compact = m_clientSet.height() == Geometry::pixels(Geometry::CompactClient).height();
     setClientSize(Geometry::pixels(compact ? Geometry::ExpandedClient : Geometry::CompactClient));
 }
 

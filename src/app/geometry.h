@@ -59,6 +59,7 @@ inline QLine pixels(TwipsLine l)
     return {pixels(l.x1), pixels(l.y1), pixels(l.x2), pixels(l.y2)};
 }
 
+// clang-format off
 // Client areas: the compact one shows only the clock panel.
 inline constexpr Twips CompactClient{0, 0, 3975, 4860};
 inline constexpr Twips ExpandedClient{0, 0, 6465, 7110};
@@ -122,6 +123,8 @@ inline constexpr std::array<QuestionRow, 12> Questions{{
     { 5580, 60, 210, 1590, 135, 315},
     { 6120, 60, 210, 1590, 135, 315},
 }};
+
+// clang-format on
 
 inline constexpr Twips questionFrame(const QuestionRow &q)
 {

@@ -14,10 +14,10 @@ inline constexpr int Count = 5;
 inline constexpr std::array<const char *, Count> Captions{"W", "G", "T", "Y", "B"};
 inline constexpr std::array<QRgb, Count> Palette{
     qRgb(255, 255, 255), // white
-    qRgb(0, 192, 0),     // green
-    qRgb(0, 255, 255),   // cyan
-    qRgb(255, 255, 0),   // yellow
-    qRgb(0, 0, 0),       // black
+    qRgb(0, 192, 0), // green
+    qRgb(0, 255, 255), // cyan
+    qRgb(255, 255, 0), // yellow
+    qRgb(0, 0, 0), // black
 };
 // The window starts cyan.
 inline constexpr int StartIndex = 2;

@@ -1,0 +1,368 @@
+// SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/beeper.h"
+#include "app/decorations.h"
+#include "app/frmquizdial.h"
+#include "clock/ticktimer.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+class CountingBeeper final : public Beeper
+{
+public:
+    void beep() override { ++count; }
+    int count = 0;
+};
+
+// A fresh window as the program shows it, with its beeps counted.
+struct Fixture
+{
+    CountingBeeper beeper;
+    frmQuizdial window{beeper};
+
+    Fixture()
+    {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+
+    template<typename T = QWidget>
+    T *get(const QString &name)
+    {
+        T *child = window.findChild<T *>(name);
+        if (!child) {
+            qFatal("no control named %s", qPrintable(name));
+        }
+        return child;
+    }
+    void click(const QString &name) { QTest::mouseClick(get<QPushButton>(name), Qt::LeftButton); }
+    void tick(int count = 1)
+    {
+        auto *timer = get<TickTimer>(QStringLiteral("Timer1"));
+        for (int i = 0; i < count; ++i) {
+            emit timer->ticked();
+        }
+    }
+    QRect inWindow(QWidget *w) const { return QRect(w->mapTo(&window, QPoint(0, 0)), w->size()); }
+    QImage shot() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+};
+
+int countColour(const QImage &image, const QRect &area, QRgb colour)
+{
+    int n = 0;
+    const QRect r = area & image.rect();
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            n += image.pixel(x, y) == colour;
+        }
+    }
+    return n;
+}
+
+const QStringList CompactOnly{"Picture5", "Display", "Shape1",    "Line1",     "Line2",
+                              "Line3",    "Line4",   "Line5",     "Line6",     "Label9",
+                              "start",    "end",     "Option1(0)", "Option1(1)", "Option1(2)",
+                              "Option1(3)", "Option1(4)", "cmdExpand"};
+
+QStringList expandedOnly()
+{
+    QStringList names{"score", "cmdEnter", "txtTeamName", "cmdPrint"};
+    for (int n = 1; n <= frmQuizdial::QuestionCount; ++n) {
+        names << QStringLiteral("question(%1)").arg(n);
+    }
+    return names;
+}
+
+} // namespace
+
+class tst_frmQuizdial : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void startUpState_data();
+    void startUpState();
+    void fonts_data();
+    void fonts();
+    void compactShowsOnlyTheClockPanel();
+    void expandedShowsEverything();
+    void sizeToggle();
+    void tabOrder();
+    void stopSignCoversTheDisplay();
+    void periodInTheWindow();
+};
+
+void tst_frmQuizdial::initTestCase()
+{
+    QApplication::setStyle(QStringLiteral("Fusion"));
+}
+
+void tst_frmQuizdial::startUpState_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QColor>("background"); // invalid: not checked
+    QTest::addColumn<QColor>("foreground");
+
+    const QColor none;
+    const QColor blue(0, 0, 255), white(255, 255, 255), navy(0, 0, 128);
+    QTest::newRow("Display") << "Display" << "1" << true << QColor(0, 0, 0) << QColor(224, 224, 224);
+    QTest::newRow("Label9") << "Label9" << "" << true << blue << QColor(255, 255, 0);
+    QTest::newRow("start") << "start" << "Start" << true << none << none;
+    QTest::newRow("end") << "end" << "QUIT" << true << none << none;
+    QTest::newRow("cmdExpand") << "cmdExpand" << "Score->" << true << none << none;
+    QTest::newRow("score") << "score" << "0" << true << blue << white;
+    QTest::newRow("cmdEnter") << "cmdEnter" << "Enter Team Name" << true << none << none;
+    QTest::newRow("txtTeamName") << "txtTeamName" << "" << false << QColor(192, 192, 192) << none;
+    QTest::newRow("cmdPrint") << "cmdPrint" << "Print Results" << false << none << none;
+    const char *captions[] = {"W", "G", "T", "Y", "B"};
+    for (int i = 0; i < 5; ++i) {
+        const QString name = QStringLiteral("Option1(%1)").arg(i);
+        QTest::newRow(qPrintable(name)) << name << captions[i] << true << navy << white;
+    }
+    for (int n : {1, 7, 12}) {
+        const QString frame = QStringLiteral("question(%1)").arg(n);
+        QTest::newRow(qPrintable(frame)) << frame << QStringLiteral("Question #%1").arg(n) << true
+                                         << blue << white;
+        const QString label = QStringLiteral("minute(%1)").arg(n);
+        QTest::newRow(qPrintable(label)) << label << "X" << true << none << none;
+    }
+}
+
+void tst_frmQuizdial::startUpState()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(bool, enabled);
+    QFETCH(QColor, background);
+    QFETCH(QColor, foreground);
+
+    Fixture f;
+    QWidget *w = f.get(name);
+    QString shown;
+    if (auto *label = qobject_cast<QLabel *>(w)) {
+        shown = label->text();
+    } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+        shown = button->text();
+    } else if (auto *frame = qobject_cast<QGroupBox *>(w)) {
+        shown = frame->title();
+    } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+        shown = edit->text();
+    }
+    QCOMPARE(shown, text);
+    QCOMPARE(w->isEnabled(), enabled);
+    QVERIFY(!w->isHidden());
+
+    // What is on screen, not what the palette claims: sample the rendering
+    // inside the right edge, where no text reaches.
+    const QImage image = w->grab().toImage();
+    if (background.isValid()) {
+        QCOMPARE(QColor(image.pixel(image.width() - 4, image.height() / 2)), background);
+    }
+    if (foreground.isValid()) {
+        QCOMPARE(w->palette().color(w->foregroundRole()), foreground);
+    }
+}
+
+void tst_frmQuizdial::fonts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("face"); // as resolved with fonts-liberation
+    QTest::addColumn<int>("pixelSize");
+
+    // Sizes are points at 96 dpi.
+    QTest::newRow("minute display 128.25 pt") << "Display" << "Liberation Sans" << 171;
+    QTest::newRow("readout 48 pt") << "Label9" << "Liberation Serif" << 64;
+    QTest::newRow("score 36 pt") << "score" << "Liberation Serif" << 48;
+    QTest::newRow("team name 13.5 pt") << "txtTeamName" << "" << 18;
+    QTest::newRow("window default 8.25 pt") << "start" << "" << 11;
+    QTest::newRow("frames use the default") << "question(4)" << "" << 11;
+}
+
+void tst_frmQuizdial::fonts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, face);
+    QFETCH(int, pixelSize);
+
+    Fixture f;
+    const QFontInfo info(f.get(name)->font());
+    QCOMPARE(info.pixelSize(), pixelSize);
+    QCOMPARE(info.weight(), int(QFont::Bold));
+    if (!face.isEmpty()) {
+        QCOMPARE(info.family(), face);
+    }
+}
+
+void tst_frmQuizdial::compactShowsOnlyTheClockPanel()
+{
+    Fixture f;
+    QCOMPARE(f.window.size(), QSize(265, 324));
+    const QRect client = f.window.rect();
+    for (const QString &name : CompactOnly) {
+        QVERIFY2(client.contains(f.inWindow(f.get(name))), qPrintable(name));
+    }
+    for (const QString &name : expandedOnly()) {
+        QVERIFY2(!client.intersects(f.inWindow(f.get(name))), qPrintable(name));
+    }
+}
+
+void tst_frmQuizdial::expandedShowsEverything()
+{
+    Fixture f;
+    f.click(QStringLiteral("cmdExpand"));
+    QCOMPARE(f.window.size(), QSize(431, 474));
+    const QRect client = f.window.rect();
+    int lowest = 0, rightmostOther = 0, leftmostFrame = client.width();
+    for (const QString &name : CompactOnly + expandedOnly()) {
+        const QRect r = f.inWindow(f.get(name));
+        QVERIFY2(client.contains(r), qPrintable(name));
+        lowest = std::max(lowest, r.bottom());
+        if (name.startsWith(QLatin1String("question"))) {
+            leftmostFrame = std::min(leftmostFrame, r.left());
+        } else {
+            rightmostOther = std::max(rightmostOther, r.right());
+        }
+    }
+    QCOMPARE(f.inWindow(f.get(QStringLiteral("cmdPrint"))).bottom(), lowest);
+    QVERIFY(leftmostFrame > rightmostOther);
+    // The sliders and labels sit inside their frames.
+    for (int n = 1; n <= frmQuizdial::QuestionCount; ++n) {
+        const QRect frame = f.inWindow(f.get(QStringLiteral("question(%1)").arg(n)));
+        QVERIFY(frame.contains(f.inWindow(f.get(QStringLiteral("setminute(%1)").arg(n)))));
+        QVERIFY(frame.contains(f.inWindow(f.get(QStringLiteral("minute(%1)").arg(n)))));
+    }
+}
+
+void tst_frmQuizdial::sizeToggle()
+{
+    Fixture f;
+    f.click(QStringLiteral("start"));
+    f.tick(5);
+    QList<QSize> sizes;
+    for (int i = 0; i < 3; ++i) {
+        f.click(QStringLiteral("cmdExpand"));
+        sizes << f.window.size();
+        f.tick();
+    }
+    QCOMPARE(sizes, (QList<QSize>{{431, 474}, {265, 324}, {431, 474}}));
+    QVERIFY(f.window.isExpanded());
+    // The period went on counting and nothing beeped but the start.
+    QCOMPARE(f.get<QLabel>(QStringLiteral("Label9"))->text(), QStringLiteral(" 1:08"));
+    QCOMPARE(f.beeper.count, 1);
+    // The user cannot drag the window to another size.
+    QCOMPARE(f.window.minimumSize(), f.window.maximumSize());
+}
+
+void tst_frmQuizdial::tabOrder()
+{
+    Fixture f;
+    QApplication::setActiveWindow(&f.window);
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    f.click(QStringLiteral("cmdExpand"));
+
+    // Tab enters the colour buttons once, as one group; arrows move among them.
+    QStringList expected{"end", "Option1(0)"};
+    for (int n = 1; n <= frmQuizdial::QuestionCount; ++n) {
+        expected << QStringLiteral("setminute(%1)").arg(n);
+    }
+    expected << "start" << "cmdEnter" << "cmdExpand";
+
+    f.get(QStringLiteral("end"))->setFocus(Qt::TabFocusReason);
+    QStringList visited;
+    for (int i = 0; i < expected.size(); ++i) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited, expected);
+    // ...and round again to the first.
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("end"));
+}
+
+void tst_frmQuizdial::stopSignCoversTheDisplay()
+{
+    Fixture f;
+    const QRect panel = f.inWindow(f.get(QStringLiteral("Picture5")));
+    const QRect display = f.inWindow(f.get(QStringLiteral("Display")));
+    QVERIFY(panel.contains(display));
+    QVERIFY(panel.contains(f.inWindow(f.get(QStringLiteral("Shape1")))));
+    for (int i = 1; i <= 6; ++i) {
+        // A line is 3 pixels wide about its ends' coordinates.
+        const QLine line = f.get<LineDecoration>(QStringLiteral("Line%1").arg(i))->line();
+        QVERIFY2(panel.contains(QRect(line.p1(), line.p2()).normalized().adjusted(-1, -1, 1, 1)),
+                 qPrintable(QString::number(i)));
+    }
+    const QRgb black = qRgb(0, 0, 0), grey = qRgb(224, 224, 224);
+    const int area = display.width() * display.height();
+    QImage image = f.shot();
+    // Only the stop sign's thin black outline crosses the display's box.
+    QVERIFY(countColour(image, display, black) < area / 50);
+    QCOMPARE(countColour(image, display, grey), 0);
+    // The stop sign's red shows instead.
+    QVERIFY(countColour(image, panel, qRgb(0xe0, 0, 0)) > panel.width() * panel.height() / 3);
+
+    f.click(QStringLiteral("start"));
+    image = f.shot();
+    QVERIFY(countColour(image, display, black) > area / 2);
+    QVERIFY(countColour(image, display, grey) > 500); // the digit
+    QCOMPARE(countColour(image, panel, qRgb(0xe0, 0, 0)), 0);
+
+    f.click(QStringLiteral("start"));
+    image = f.shot();
+    QVERIFY(countColour(image, display, black) < area / 50);
+    QCOMPARE(countColour(image, display, grey), 0);
+}
+
+void tst_frmQuizdial::periodInTheWindow()
+{
+    Fixture f;
+    auto *timer = f.get<TickTimer>(QStringLiteral("Timer1"));
+    auto *readout = f.get<QLabel>(QStringLiteral("Label9"));
+    auto *digit = f.get<QLabel>(QStringLiteral("Display"));
+    auto *start = f.get<QPushButton>(QStringLiteral("start"));
+    QVERIFY(!timer->isActive());
+
+    f.click(QStringLiteral("start"));
+    QVERIFY(timer->isActive());
+    QCOMPARE(start->text(), QStringLiteral("Stop/Reset"));
+    QCOMPARE(readout->text(), QStringLiteral(" 1:00"));
+    QCOMPARE(f.beeper.count, 1);
+
+    f.tick(125);
+    QCOMPARE(readout->text(), QStringLiteral(" 3:05"));
+    QCOMPARE(digit->text(), QStringLiteral("3"));
+    QCOMPARE(f.beeper.count, 3);
+
+    f.tick(115);
+    QVERIFY(!timer->isActive());
+    QCOMPARE(start->text(), QStringLiteral("Start"));
+    QCOMPARE(readout->text(), QStringLiteral(" 1:00"));
+    QVERIFY(digit->isHidden());
+    QVERIFY(!f.get(QStringLiteral("Picture5"))->isHidden());
+    QCOMPARE(f.beeper.count, 5);
+
+    // A moderator's stop empties the readout.
+    f.click(QStringLiteral("start"));
+    f.tick(3);
+    f.click(QStringLiteral("start"));
+    QCOMPARE(readout->text(), QString());
+    QVERIFY(!timer->isActive());
+    QCOMPARE(f.beeper.count, 7);
+}
+
+QTEST_MAIN(tst_frmQuizdial)
+#include "tst_frmquizdial.moc"

@@ -1,0 +1,26 @@
+# Debian 12 packages the program and its tests need; sourced by run.sh and test.sh.
+
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation)
+TEST_PACKAGES=(xvfb xdotool x11-utils imagemagick libx11-dev cups printer-driver-cups-pdf
+    poppler-utils clang-format)
+
+# Installs whichever of the given packages are missing, with sudo when not root.
+install_packages() {
+    local missing=()
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake -S . -B build -G Ninja
+    cmake --build build
+}
