@@ -71,9 +71,9 @@ int countColour(const QImage &image, const QRect &area, QRgb colour)
     return n;
 }
 
-const QStringList CompactOnly{"Picture5", "Display", "Shape1",    "Line1",     "Line2",
-                              "Line3",    "Line4",   "Line5",     "Line6",     "Label9",
-                              "start",    "end",     "Option1(0)", "Option1(1)", "Option1(2)",
+const QStringList CompactOnly{"Picture5",   "Display",    "Shape1",     "Line1",      "Line2",
+                              "Line3",      "Line4",      "Line5",      "Line6",      "Label9",
+                              "start",      "end",        "Option1(0)", "Option1(1)", "Option1(2)",
                               "Option1(3)", "Option1(4)", "cmdExpand"};
 
 QStringList expandedOnly()
@@ -120,15 +120,24 @@ void tst_frmQuizdial::startUpState_data()
 
     const QColor none;
     const QColor blue(0, 0, 255), white(255, 255, 255), navy(0, 0, 128);
-    QTest::newRow("Display") << "Display" << "1" << true << QColor(0, 0, 0) << QColor(224, 224, 224);
-    QTest::newRow("Label9") << "Label9" << "" << true << blue << QColor(255, 255, 0);
-    QTest::newRow("start") << "start" << "Start" << true << none << none;
-    QTest::newRow("end") << "end" << "QUIT" << true << none << none;
-    QTest::newRow("cmdExpand") << "cmdExpand" << "Score->" << true << none << none;
-    QTest::newRow("score") << "score" << "0" << true << blue << white;
-    QTest::newRow("cmdEnter") << "cmdEnter" << "Enter Team Name" << true << none << none;
-    QTest::newRow("txtTeamName") << "txtTeamName" << "" << false << QColor(192, 192, 192) << none;
-    QTest::newRow("cmdPrint") << "cmdPrint" << "Print Results" << false << none << none;
+    QTest::newRow("Display") << "Display"
+                             << "1" << true << QColor(0, 0, 0) << QColor(224, 224, 224);
+    QTest::newRow("Label9") << "Label9"
+                            << "" << true << blue << QColor(255, 255, 0);
+    QTest::newRow("start") << "start"
+                           << "Start" << true << none << none;
+    QTest::newRow("end") << "end"
+                         << "QUIT" << true << none << none;
+    QTest::newRow("cmdExpand") << "cmdExpand"
+                               << "Score->" << true << none << none;
+    QTest::newRow("score") << "score"
+                           << "0" << true << blue << white;
+    QTest::newRow("cmdEnter") << "cmdEnter"
+                              << "Enter Team Name" << true << none << none;
+    QTest::newRow("txtTeamName") << "txtTeamName"
+                                 << "" << false << QColor(192, 192, 192) << none;
+    QTest::newRow("cmdPrint") << "cmdPrint"
+                              << "Print Results" << false << none << none;
     const char *captions[] = {"W", "G", "T", "Y", "B"};
     for (int i = 0; i < 5; ++i) {
         const QString name = QStringLiteral("Option1(%1)").arg(i);
@@ -136,8 +145,8 @@ void tst_frmQuizdial::startUpState_data()
     }
     for (int n : {1, 7, 12}) {
         const QString frame = QStringLiteral("question(%1)").arg(n);
-        QTest::newRow(qPrintable(frame)) << frame << QStringLiteral("Question #%1").arg(n) << true
-                                         << blue << white;
+        QTest::newRow(qPrintable(frame))
+            << frame << QStringLiteral("Question #%1").arg(n) << true << blue << white;
         const QString label = QStringLiteral("minute(%1)").arg(n);
         QTest::newRow(qPrintable(label)) << label << "X" << true << none << none;
     }
@@ -185,12 +194,18 @@ void tst_frmQuizdial::fonts_data()
     QTest::addColumn<int>("pixelSize");
 
     // Sizes are points at 96 dpi.
-    QTest::newRow("minute display 128.25 pt") << "Display" << "Liberation Sans" << 171;
-    QTest::newRow("readout 48 pt") << "Label9" << "Liberation Serif" << 64;
-    QTest::newRow("score 36 pt") << "score" << "Liberation Serif" << 48;
-    QTest::newRow("team name 13.5 pt") << "txtTeamName" << "" << 18;
-    QTest::newRow("window default 8.25 pt") << "start" << "" << 11;
-    QTest::newRow("frames use the default") << "question(4)" << "" << 11;
+    QTest::newRow("minute display 128.25 pt") << "Display"
+                                              << "Liberation Sans" << 171;
+    QTest::newRow("readout 48 pt") << "Label9"
+                                   << "Liberation Serif" << 64;
+    QTest::newRow("score 36 pt") << "score"
+                                 << "Liberation Serif" << 48;
+    QTest::newRow("team name 13.5 pt") << "txtTeamName"
+                                       << "" << 18;
+    QTest::newRow("window default 8.25 pt") << "start"
+                                            << "" << 11;
+    QTest::newRow("frames use the default") << "question(4)"
+                                            << "" << 11;
 }
 
 void tst_frmQuizdial::fonts()
@@ -280,7 +295,9 @@ void tst_frmQuizdial::tabOrder()
     for (int n = 1; n <= frmQuizdial::QuestionCount; ++n) {
         expected << QStringLiteral("setminute(%1)").arg(n);
     }
-    expected << "start" << "cmdEnter" << "cmdExpand";
+    expected << "start"
+             << "cmdEnter"
+             << "cmdExpand";
 
     f.get(QStringLiteral("end"))->setFocus(Qt::TabFocusReason);
     QStringList visited;
