@@ -1,9 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/beeper.h"
 #include "app/decorations.h"
-#include "app/frmquizdial.h"
-#include "clock/ticktimer.h"
+#include "quizfixture.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -18,58 +16,6 @@
 #include <memory>
 
 namespace {
-
-class CountingBeeper final : public Beeper
-{
-public:
-    void beep() override { ++count; }
-    int count = 0;
-};
-
-// A fresh window as the program shows it, with its beeps counted.
-struct Fixture
-{
-    CountingBeeper beeper;
-    frmQuizdial window{beeper};
-
-    Fixture()
-    {
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-    }
-
-    template<typename T = QWidget>
-    T *get(const QString &name)
-    {
-        T *child = window.findChild<T *>(name);
-        if (!child) {
-            qFatal("no control named %s", qPrintable(name));
-        }
-        return child;
-    }
-    void click(const QString &name) { QTest::mouseClick(get<QPushButton>(name), Qt::LeftButton); }
-    void tick(int count = 1)
-    {
-        auto *timer = get<TickTimer>(QStringLiteral("Timer1"));
-        for (int i = 0; i < count; ++i) {
-            emit timer->ticked();
-        }
-    }
-    QRect inWindow(QWidget *w) const { return QRect(w->mapTo(&window, QPoint(0, 0)), w->size()); }
-    QImage shot() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
-};
-
-int countColour(const QImage &image, const QRect &area, QRgb colour)
-{
-    int n = 0;
-    const QRect r = area & image.rect();
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-        for (int x = r.left(); x <= r.right(); ++x) {
-            n += image.pixel(x, y) == colour;
-        }
-    }
-    return n;
-}
 
 const QStringList CompactOnly{"Picture5",   "Display",    "Shape1",     "Line1",      "Line2",
                               "Line3",      "Line4",      "Line5",      "Line6",      "Label9",

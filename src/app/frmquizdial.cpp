@@ -205,6 +205,7 @@ void frmQuizdial::createControls()
     connect(start, &QPushButton::clicked, this, &frmQuizdial::TogglePeriod);
     connect(Timer1, &TickTimer::ticked, this, &frmQuizdial::onTick);
     connect(cmdExpand, &QPushButton::clicked, this, &frmQuizdial::toggleSize);
+    connect(colourButtons, &QButtonGroup::idClicked, this, &frmQuizdial::onColourChosen);
     // Quit ends the program at once, also in the middle of a period.
     connect(end, &QPushButton::clicked, qApp, [] { QCoreApplication::exit(0); });
 }
@@ -229,11 +230,17 @@ void frmQuizdial::createQuestion(int index)
     auto *slider =
         place(new QScrollBar(Qt::Horizontal, frame), indexed("setminute", n), questionSlider(row));
     setSystemColours(slider);
-    slider->setRange(0, 4);
+    slider->setRange(0, ScoreSheet::MaxMinute);
     slider->setSingleStep(1);
     slider->setPageStep(1);
     slider->setFocusPolicy(Qt::StrongFocus);
+    // A scroll bar's keys scroll content by default, so Right would lower the
+    // value; here Right and End move the thumb, and the value, to the right.
+    slider->setInvertedControls(false);
+    // A dragged thumb counts once, when it is let go.
+    slider->setTracking(false);
     setminute[index] = slider;
+    connect(slider, &QScrollBar::valueChanged, this, [this, index] { onSetminuteChanged(index); });
 
     auto *label =
         place(new QLabel(QStringLiteral("X"), frame), indexed("minute", n), questionLabel(row));
@@ -277,11 +284,7 @@ void frmQuizdial::startUp()
     for (int i = 0; i < ColourScheme::Count; ++i) {
         m_palette[i] = QColor::fromRgb(ColourScheme::Palette[i]);
     }
-    const QColor cyan = m_palette[ColourScheme::StartIndex];
-    Picture5->setBackgroundColour(cyan);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, cyan);
-    setPalette(p);
+    onColourChosen(ColourScheme::StartIndex);
     Option1[ColourScheme::StartIndex]->setChecked(true);
     setClientSize(Geometry::pixels(Geometry::CompactClient));
 }
@@ -311,6 +314,25 @@ void frmQuizdial::showClock()
     } else if (!m_clock.isRunning() && Timer1->isActive()) {
         Timer1->stop();
     }
+}
+
+void frmQuizdial::onSetminuteChanged(int index)
+{
+    const int n = index + 1;
+    m_sheet.setAnswer(n, setminute[index]->value());
+    minute[index]->setText(m_sheet.minuteText(n));
+    score->setText(m_sheet.totalText());
+}
+
+void frmQuizdial::onColourChosen(int index)
+{
+    // Only the window and the stop-sign panel change; every other control
+    // has its colours pinned.
+    const QColor colour = m_palette[index];
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colour);
+    setPalette(p);
+    Picture5->setBackgroundColour(colour);
 }
 
 bool frmQuizdial::isExpanded() const

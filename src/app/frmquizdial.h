@@ -3,6 +3,7 @@
 #pragma once
 
 #include "clock/periodclock.h"
+#include "scoring/scoresheet.h"
 
 #include <QColor>
 #include <QWidget>
@@ -30,7 +31,7 @@ class frmQuizdial : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int QuestionCount = 12;
+    static constexpr int QuestionCount = ScoreSheet::QuestionCount;
 
     explicit frmQuizdial(Beeper &beeper, QWidget *parent = nullptr);
     ~frmQuizdial() override;
@@ -39,6 +40,7 @@ public:
     void TogglePeriod();
 
     const PeriodClock &periodClock() const { return m_clock; }
+    const ScoreSheet &scoreSheet() const { return m_sheet; }
     bool isExpanded() const;
 
 private:
@@ -48,6 +50,8 @@ private:
     void startUp();
 
     void onTick();
+    void onSetminuteChanged(int index);
+    void onColourChosen(int index);
     void showClock();
     void toggleSize();
     void setClientSize(const QRect &client);
@@ -55,6 +59,7 @@ private:
     Beeper &m_beeper;
     // Holds the period's seconds and minuteNo.
     PeriodClock m_clock;
+    ScoreSheet m_sheet;
     // The colours offered by the colour buttons, filled at start-up.
     std::array<QColor, 5> m_palette;
     // The client size last set; the size toggle goes by its height.
