@@ -23,7 +23,7 @@ pass() { echo "ok   - $*"; }
 
 # fail MESSAGE: records a failed check and carries on.
 fail() {
-    echo "FAIL - $*" >&2
+    echo "FAIL - $*"
     E2E_FAILED=1
 }
 
@@ -52,7 +52,7 @@ finish() {
         echo "PASS: all checks passed"
         exit 0
     fi
-    echo "FAILED: see messages above" >&2
+    echo "FAILED: see the FAIL lines above"
     exit 1
 }
 
@@ -81,7 +81,7 @@ e2e_cleanup() {
         stop_pid "${E2E_PIDS[i]}"
     done
     if [ "$E2E_FAILED" -ne 0 ] || [ "$status" -ne 0 ]; then
-        echo "logs and screenshots kept in: $E2E_WORK" >&2
+        echo "logs and screenshots kept in: $E2E_WORK"
         [ "$status" -ne 0 ] || status=1
     else
         rm -rf "$E2E_WORK"
@@ -165,7 +165,10 @@ window_mapped() {
 }
 
 app_up_and_mapped() {
-    kill -0 "$APP_PID" 2>/dev/null || die "program exited during start-up (see $E2E_WORK/app.log)"
+    if ! kill -0 "$APP_PID" 2>/dev/null; then
+        wait "$APP_PID"
+        die "program exited with status $? during start-up (see $E2E_WORK/app.log)"
+    fi
     window_mapped
 }
 
@@ -201,9 +204,11 @@ app_exited() { ! app_running; }
 # ---- input -----------------------------------------------------------------
 
 # click X Y: left click at a point of the screen (= the window's own
-# coordinates, as there is no window manager).
+# coordinates, as there is no window manager). No --sync: the server handles
+# the move before the button anyway, and --sync stalls for seconds when the
+# pointer is already there.
 click() {
-    xdotool mousemove --sync "$1" "$2" click 1
+    xdotool mousemove "$1" "$2" click 1
 }
 
 # ---- screenshots and pixels ------------------------------------------------

@@ -1,12 +1,13 @@
 #!/bin/bash
-# Regions and colours are passed by name to count(); shellcheck cannot see
-# that, nor that the predicates are called through poll_until and check.
-# shellcheck disable=SC2034,SC2317
 # End-to-end test of the window and the clock: starts the real program under
 # a private Xvfb, clicks it like a user and checks what is on screen, how
 # many bells ring and how it quits.
 #
 # usage: test_window.sh PROGRAM BELLCOUNT
+#
+# Regions and colours are passed by name to count(); shellcheck cannot see
+# that, nor that the predicates are called through poll_until and check.
+# shellcheck disable=SC2034,SC2317
 set -u
 [ $# -eq 2 ] || { echo "usage: $0 PROGRAM BELLCOUNT" >&2; exit 2; }
 APP_BIN=$1
@@ -18,10 +19,14 @@ BELLCOUNT_BIN=$2
 COMPACT=265x324
 EXPANDED=431x474
 BG_X=240 BG_Y=100                      # a point of bare window background
-SIGN=(4 8 215 230)                     # stop-sign panel
+# The stop-sign panel spans x 4..215, y 8..230. While the clock runs the
+# panel is hidden, but the minute display's frame lines and its red edge
+# (x 36..56 and y 211..229) then take part of the same area, so the sign's
+# red is looked for in three parts that stay clear of them.
 SIGN_RED_X=110 SIGN_RED_Y=50           # inside the octagon, above the word STOP
-SIGN_LEFT=(4 8 54 230)                 # the panel left of the minute display
-SIGN_RIGHT=(174 8 215 230)             # the panel right of it
+SIGN_LEFT=(4 8 33 230)                 # left of the display's frame
+SIGN_RIGHT=(176 8 215 230)             # right of the display
+DISPLAY_INNER=(60 17 168 207)          # inside the minute display
 DISPLAY_BOX=(57 14 171 210)            # minute display (under the sign while stopped)
 READOUT=(40 233 178 295)               # clock readout, a little inside its edges
 START_X=224 START_Y=238
@@ -61,7 +66,9 @@ check "background at ($BG_X,$BG_Y) is cyan, measured $(pixel "$STOPPED" $BG_X $B
     background_painted "$STOPPED"
 p=$(pixel "$STOPPED" $SIGN_RED_X $SIGN_RED_Y)
 check "stop sign is red at ($SIGN_RED_X,$SIGN_RED_Y), measured $p" colour_near "$p" "${RED[@]}" 80
-expect_ge "red pixels in the stop-sign panel" "$(count "$STOPPED" SIGN RED 80)" 10000
+expect_ge "stop-sign red left of the minute display" "$(count "$STOPPED" SIGN_LEFT RED 80)" 500
+expect_ge "stop-sign red right of the minute display" "$(count "$STOPPED" SIGN_RIGHT RED 80)" 500
+expect_ge "stop-sign red over the minute display" "$(count "$STOPPED" DISPLAY_INNER RED 80)" 5000
 expect_ge "blue pixels in the clock readout" "$(count "$STOPPED" READOUT BLUE 8)" \
     $(($(area "${READOUT[@]}") * 95 / 100))
 expect_eq "yellow pixels in the readout (empty until Start)" "$(count "$STOPPED" READOUT YELLOW 60)" 0
@@ -90,8 +97,9 @@ expect_ge "light-grey digit pixels in the minute display" \
 p=$(pixel "$RUN1" $SIGN_RED_X $SIGN_RED_Y)
 check "no stop-sign red at ($SIGN_RED_X,$SIGN_RED_Y) once running, measured $p" \
     not_red "$p"
-expect_le "red pixels in the sign panel left of the display" "$(count "$RUN1" SIGN_LEFT RED 80)" 20
-expect_le "red pixels in the sign panel right of the display" "$(count "$RUN1" SIGN_RIGHT RED 80)" 20
+expect_le "red left of the minute display once running" "$(count "$RUN1" SIGN_LEFT RED 80)" 20
+expect_le "red right of the minute display once running" "$(count "$RUN1" SIGN_RIGHT RED 80)" 20
+expect_le "red inside the minute display once running" "$(count "$RUN1" DISPLAY_INNER RED 80)" 20
 check "background still cyan while running" background_painted "$RUN1"
 
 # ---- the clock moves on ------------------------------------------------------
@@ -108,13 +116,16 @@ expect_ge "yellow pixels in the readout 1.3 s later" "$(count "$RUN2" READOUT YE
 
 echo "# Score->"
 click $SCORE_X $SCORE_Y
-poll_until 2000 size_is $EXPANDED
-check "expanded window: size $EXPANDED, measured $(window_size)" size_is $EXPANDED
-EXPANDED_SHOT="$E2E_WORK/4-expanded.png"
-shot_until 2000 "$EXPANDED_SHOT" question_frames_painted "$EXPANDED_SHOT"
-expect_ge "blue in the first question frame" "$(count "$EXPANDED_SHOT" QUESTION1 BLUE 8)" 50
-expect_ge "blue in the twelfth question frame" "$(count "$EXPANDED_SHOT" QUESTION12 BLUE 8)" 50
-expect_ge "blue in the score label" "$(count "$EXPANDED_SHOT" SCORE_LABEL BLUE 8)" 50
+if poll_until 2000 size_is $EXPANDED; then
+    pass "expanded window: size $EXPANDED"
+    EXPANDED_SHOT="$E2E_WORK/4-expanded.png"
+    shot_until 2000 "$EXPANDED_SHOT" question_frames_painted "$EXPANDED_SHOT"
+    expect_ge "blue in the first question frame" "$(count "$EXPANDED_SHOT" QUESTION1 BLUE 8)" 50
+    expect_ge "blue in the twelfth question frame" "$(count "$EXPANDED_SHOT" QUESTION12 BLUE 8)" 50
+    expect_ge "blue in the score label" "$(count "$EXPANDED_SHOT" SCORE_LABEL BLUE 8)" 50
+else
+    fail "expanded window: size $EXPANDED, measured $(window_size)"
+fi
 click $SCORE_X $SCORE_Y
 poll_until 2000 size_is $COMPACT
 check "compact again: size $COMPACT, measured $(window_size)" size_is $COMPACT
@@ -130,6 +141,6 @@ else
     fail "program still running 2 s after QUIT"
     shot "$E2E_WORK/5-after-quit.png"
 fi
-check "no bell since Start, measured $(bell_count) in all" still_one_bell
+check "one bell in the whole run (the Start bell), measured $(bell_count)" still_one_bell
 
 finish
