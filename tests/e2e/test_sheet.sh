@@ -1,0 +1,94 @@
+#!/bin/bash
+# End-to-end test of the score sheet and the colour buttons: expands the real
+# window, clicks a slider's arrow and a colour button like a user, and looks
+# at what changes on screen.
+#
+# usage: test_sheet.sh PROGRAM BELLCOUNT
+# shellcheck disable=SC2034,SC2317
+set -u
+[ $# -eq 2 ] || { echo "usage: $0 PROGRAM BELLCOUNT" >&2; exit 2; }
+APP_BIN=$1
+BELLCOUNT_BIN=$2
+# shellcheck source=tests/e2e/lib.sh
+. "$(dirname "$0")/lib.sh"
+
+# ---- where things are, in window pixels (corners included) ----------------
+EXPANDED=431x474
+SCORE_X=234 SCORE_Y=312
+Q5_RIGHT_ARROW_X=367 Q5_RIGHT_ARROW_Y=178   # right arrow of question 5's slider
+MINUTE5=(377 167 395 187)                    # the label beside it
+SCORE_LABEL=(62 331 160 383)                 # the total, a little inside the box
+BLACK_X=165 BLACK_Y=310                      # the "B" colour button
+BG_POINTS=("240 100" "420 468" "10 470")     # bare background, compact and expanded parts
+QUESTION1=(271 14 407 48)
+QUESTION12=(271 408 407 442)
+
+BLUE=(0 0 255) WHITE=(255 255 255) BLACK=(0 0 0) CYAN=(0 255 255)
+
+count() {
+    local -n r=$2 c=$3
+    count_colour "$1" "${r[@]}" "${c[@]}" "$4"
+}
+background_is() {
+    local file=$1 point
+    shift
+    for point in "${BG_POINTS[@]}"; do
+        # shellcheck disable=SC2086
+        colour_near "$(pixel "$file" $point)" "$@" 8 || return 1
+    done
+}
+# text_width FILE: how wide the white text in the score box is, in pixels
+text_width() {
+    local x0=${SCORE_LABEL[0]} y0=${SCORE_LABEL[1]}
+    local w=$((SCORE_LABEL[2] - x0 + 1)) h=$((SCORE_LABEL[3] - y0 + 1))
+    convert "$1" -crop "${w}x${h}+${x0}+${y0}" +repage -fuzz 15% -fill black +opaque white \
+        -trim -format '%w' info:
+}
+frames_painted() { [ "$(count "$1" QUESTION12 BLUE 8)" -ge 50 ]; }
+score_changed_from() { [ "$(differing_pixels "$1" "$2" "${SCORE_LABEL[@]}")" -ge 20 ]; }
+
+start_xvfb
+start_bellcount "$BELLCOUNT_BIN"
+start_app "$APP_BIN"
+
+echo "# the score sheet"
+click $SCORE_X $SCORE_Y
+poll_until 2000 size_is $EXPANDED
+check "expanded window: size $EXPANDED, measured $(window_size)" size_is $EXPANDED
+SHEET0="$E2E_WORK/1-sheet.png"
+shot_until 2000 "$SHEET0" frames_painted "$SHEET0"
+check "background cyan at start-up" background_is "$SHEET0" "${CYAN[@]}"
+white0=$(count "$SHEET0" SCORE_LABEL WHITE 40)
+expect_ge "white total \"0\" in the score box" "$white0" 100
+
+click $Q5_RIGHT_ARROW_X $Q5_RIGHT_ARROW_Y
+SHEET1="$E2E_WORK/2-one-click.png"
+shot_until 2000 "$SHEET1" score_changed_from "$SHEET0" "$SHEET1"
+expect_ge "question 5's label changed after one click" \
+    "$(differing_pixels "$SHEET0" "$SHEET1" "${MINUTE5[@]}")" 10
+expect_ge "the total changed (0 -> 16)" \
+    "$(differing_pixels "$SHEET0" "$SHEET1" "${SCORE_LABEL[@]}")" 20
+
+click $Q5_RIGHT_ARROW_X $Q5_RIGHT_ARROW_Y
+SHEET2="$E2E_WORK/3-two-clicks.png"
+shot_until 2000 "$SHEET2" score_changed_from "$SHEET1" "$SHEET2"
+expect_ge "question 5's label changed after the second click" \
+    "$(differing_pixels "$SHEET1" "$SHEET2" "${MINUTE5[@]}")" 10
+expect_ge "the total changed again (16 -> 12)" \
+    "$(differing_pixels "$SHEET1" "$SHEET2" "${SCORE_LABEL[@]}")" 20
+# Two digits are wider than one.
+expect_ge "the total is wider than the \"0\" (two digits)" "$(text_width "$SHEET2")" \
+    $(($(text_width "$SHEET0") * 3 / 2))
+
+echo "# the colour B"
+click $BLACK_X $BLACK_Y
+DARK="$E2E_WORK/4-black.png"
+shot_until 2000 "$DARK" background_is "$DARK" "${BLACK[@]}"
+check "background black beside the clock and the sheet" background_is "$DARK" "${BLACK[@]}"
+expect_ge "question frames stay blue (first)" "$(count "$DARK" QUESTION1 BLUE 8)" 1000
+expect_ge "question frames stay blue (twelfth)" "$(count "$DARK" QUESTION12 BLUE 8)" 1000
+expect_eq "the sheet is untouched by the colour" \
+    "$(differing_pixels "$SHEET2" "$DARK" "${SCORE_LABEL[@]}")" 0
+expect_eq "no bell from the sheet or the colours" "$(bell_count)" 0
+
+finish
