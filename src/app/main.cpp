@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(VORNAXI_VERSION));
     QApplication::setStyle(QStringLiteral("Fusion"));
 
-    SystemBeeper beeper;
+    SystemBeeper beeper(SystemBeeper::routeFor(QApplication::platformName()));
     frmQuizdial window(beeper);
     window.show();
     return app.exec();
