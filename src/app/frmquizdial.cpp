@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmquizdial.h"
 
+#include "accessibility.h"
 #include "beeper.h"
 #include "clock/ticktimer.h"
 #include "decorations.h"
@@ -109,6 +110,7 @@ frmQuizdial::frmQuizdial(Beeper &beeper, QWidget *parent)
 
     createControls();
     setTabOrder();
+    describeForAccessibility(*this);
     startUp();
 }
 
