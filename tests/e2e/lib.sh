@@ -120,10 +120,11 @@ sleep_until_ms() {
 # ---- X server --------------------------------------------------------------
 
 # start_xvfb: a private X server on a free display; exports DISPLAY.
+# XVFB_SCREEN sets the screen's size and depth (1024x768x24 unless set).
 start_xvfb() {
     local fdfile="$E2E_WORK/displayfd"
     : >"$fdfile"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
+    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp \
         3>"$fdfile" >"$E2E_WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     E2E_PIDS+=("$XVFB_PID")
