@@ -1,0 +1,97 @@
+#!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# The real program under a private Xvfb, measured from outside:
+#   start-up to the mapped window and memory once shown, alternated with the
+#   floor window; CPU time and context switches stopped and running; with
+#   --full, the beeps of one whole period, time-stamped by the X server.
+#
+# usage: window.sh BUILD_DIR LAUNCHES STOPPED_S RUNNING_S full|short OUT
+# Writes key=value lines to OUT; bench/run.sh turns them into the table.
+# shellcheck disable=SC2317  # predicates are called through poll_until
+set -u
+[ $# -eq 6 ] || { echo "usage: $0 BUILD_DIR LAUNCHES STOPPED_S RUNNING_S full|short OUT" >&2; exit 2; }
+B=$(realpath "$1") LAUNCHES=$2 STOPPED_S=$3 RUNNING_S=$4 MODE=$5 OUT=$6
+# shellcheck source=tests/e2e/lib.sh
+. "$(dirname "$0")/../tests/e2e/lib.sh"
+: >"$OUT"
+put() { echo "$1=$2" >>"$OUT"; }
+
+START_X=225 START_Y=238   # the Start button's centre in the compact window
+
+start_xvfb
+
+# ---- start-up and memory, the program and the floor in turns ---------------
+# One launch of each first, not counted, so both find the libraries cached.
+launch() {
+    local title=$1 bin=$2
+    (cd "$E2E_WORK" && "$B/launchwait" "$title" 1000 "$bin") 2>>"$E2E_WORK/launch.err"
+}
+launch "$APP_TITLE" "$B/main/vornaxi-timer" >/dev/null
+launch "Vornaxi Floor" "$B/floorwindow" >/dev/null
+for i in $(seq "$LAUNCHES"); do
+    launch "$APP_TITLE" "$B/main/vornaxi-timer" | sed 's/^/app_/; s/ / app_/g' >>"$E2E_WORK/app.launches"
+    launch "Vornaxi Floor" "$B/floorwindow" | sed 's/^/floor_/; s/ / floor_/g' >>"$E2E_WORK/floor.launches"
+done
+for who in app floor; do
+    for key in startup_us rss_kb pss_kb; do
+        put "${who}_${key}" "$(tr ' ' '\n' <"$E2E_WORK/$who.launches" | sed -n "s/^${who}_${key}=//p" | paste -sd,)"
+    done
+done
+
+# ---- CPU and wake-ups, stopped and running ----------------------------------
+# cpu_sample: "TICKS NS VCSW" of the program, all its threads together:
+# utime+stime from stat (clock ticks), run time from schedstat (ns, exact)
+# and voluntary context switches (the times it went to sleep and woke).
+cpu_sample() {
+    local stat ticks ns=0 vcsw=0 t
+    stat=$(cat "/proc/$APP_PID/stat")
+    stat=${stat##*) }                  # fields from 3 on, past the command name
+    # shellcheck disable=SC2086
+    set -- $stat
+    ticks=$((${12} + ${13}))           # utime and stime are fields 14 and 15
+    for t in /proc/"$APP_PID"/task/*; do
+        read -r t_ns _ <"$t/schedstat"
+        ns=$((ns + t_ns))
+        vcsw=$((vcsw + $(sed -n 's/^voluntary_ctxt_switches:\s*//p' "$t/status")))
+    done
+    echo "$ticks $ns $vcsw"
+}
+# put_cost PREFIX SECONDS "BEFORE" "AFTER": per-minute figures of one phase
+put_cost() {
+    local -a a b
+    read -ra a <<<"$3"
+    read -ra b <<<"$4"
+    put "$1_s" "$2"
+    put "$1_stat_ms_per_min" "$(((b[0] - a[0]) * 1000 / $(getconf CLK_TCK) * 60 / $2))"
+    put "$1_sched_us_per_min" "$(((b[1] - a[1]) / 1000 * 60 / $2))"
+    put "$1_vcsw_per_min" "$(((b[2] - a[2]) * 60 / $2))"
+    put "$1_threads" "$(ls /proc/"$APP_PID"/task | wc -l)"
+}
+
+start_bellcount "$B/bellstamp"
+start_app "$B/main/vornaxi-timer"
+sleep 1                              # past the first paints
+s0=$(cpu_sample)
+sleep "$STOPPED_S"
+s1=$(cpu_sample)
+put_cost stopped "$STOPPED_S" "$s0" "$s1"
+
+click "$START_X" "$START_Y"
+poll_until 2000 bells_at_least 1 || die "no bell after Start"
+sleep 1                              # past the repaint of the whole panel
+s2=$(cpu_sample)
+sleep "$RUNNING_S"
+s3=$(cpu_sample)
+put_cost running "$RUNNING_S" "$s2" "$s3"
+
+# ---- one whole period, beeps stamped by the server ---------------------------
+if [ "$MODE" = full ]; then
+    poll_until 260000 bells_at_least 5 || fail "fewer than five bells in 260 s"
+    sleep 3                          # room for a wrong sixth bell
+    put bells "$(grep '^[0-9]' "$BELL_LOG" | paste -sd,)"
+else
+    click "$START_X" "$START_Y"      # Stop/Reset
+fi
+finish >/dev/null

@@ -1,0 +1,287 @@
+// SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The real window, offscreen: what a tick repaints, what wakes the program
+// while it waits, and whether memory grows over many periods.
+//
+// usage: windowbench paints IDLE_MS     repaints and timer wake-ups
+//        windowbench growth PERIODS CHANGES
+//
+// Ticks are driven by emitting the tick timer's signal, so a whole period
+// takes a fraction of a second; paints are flushed after every tick, as the
+// event loop would between two real ticks. Prints key=value lines.
+#include "app/beeper.h"
+#include "app/frmquizdial.h"
+#include "clock/ticktimer.h"
+#include "extras/resultprinter.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWindow>
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+
+namespace {
+
+class SilentBeeper final : public Beeper
+{
+public:
+    void beep() override { ++count; }
+    int count = 0;
+};
+
+// Nothing is printed in a benchmark.
+class NoPrinter final : public ResultPrinter
+{
+public:
+    PrintOutcome print(const ResultPage &) override { return PrintOutcome::NoPrinter; }
+    bool saveAsPdf(const ResultPage &, const QString &) override { return false; }
+    void askPdfFileName(QWidget *, const QString &, std::function<void(const QString &)>) override
+    {
+    }
+};
+
+// Counts, for the whole application, paint events per widget and timer
+// events, leaving out the benchmark's own timer.
+class EventCounter : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            const QString name = watched->objectName();
+            ++paints[name.isEmpty() ? std::string(watched->metaObject()->className())
+                                    : name.toStdString()];
+        } else if (event->type() == QEvent::Timer && watched != ignored) {
+            ++timers;
+        }
+        return false;
+    }
+
+    int paintsOf(const std::string &name) const
+    {
+        const auto it = paints.find(name);
+        return it == paints.end() ? 0 : it->second;
+    }
+    int allPaints() const
+    {
+        int n = 0;
+        for (const auto &[name, count] : paints) {
+            n += count;
+        }
+        return n;
+    }
+    void reset()
+    {
+        paints.clear();
+        timers = 0;
+    }
+
+    std::map<std::string, int> paints;
+    int timers = 0;
+    const QObject *ignored = nullptr;
+};
+
+// What the event loop does between two ticks: posted update requests turn
+// into paint events.
+void flush()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+// Runs the event loop for a while, as the program would between clicks.
+void idle(int ms, EventCounter &counter)
+{
+    QEventLoop loop;
+    QTimer quit;
+    quit.setSingleShot(true);
+    counter.ignored = &quit;
+    QObject::connect(&quit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    quit.start(ms);
+    loop.exec();
+    counter.ignored = nullptr;
+}
+
+long rssKb()
+{
+    long kb = -1;
+    if (FILE *f = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, f)) {
+            if (std::strncmp(line, "VmRSS:", 6) == 0) {
+                kb = std::atol(line + 6);
+            }
+        }
+        std::fclose(f);
+    }
+    return kb;
+}
+
+struct Window
+{
+    SilentBeeper beeper;
+    NoPrinter printer;
+    frmQuizdial form{beeper, printer};
+    QPushButton *start = nullptr;
+    TickTimer *timer = nullptr;
+    int ticksSeen = 0;
+
+    Window()
+    {
+        start = form.findChild<QPushButton *>(QStringLiteral("start"));
+        timer = form.findChild<TickTimer *>(QStringLiteral("Timer1"));
+        if (!start || !timer) {
+            std::fprintf(stderr, "windowbench: no start button or Timer1\n");
+            std::exit(1);
+        }
+        QObject::connect(timer, &TickTimer::ticked, &form, [this] { ++ticksSeen; });
+        form.show();
+        QElapsedTimer waited;
+        waited.start();
+        while (!form.windowHandle()->isExposed() && waited.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
+        flush();
+    }
+
+    void tick()
+    {
+        emit timer->ticked();
+        flush();
+    }
+
+    // One whole period: Start, then 240 ticks, after which it stops itself.
+    void period()
+    {
+        start->click();
+        flush();
+        for (int k = 0; k < 240; ++k) {
+            tick();
+        }
+        if (form.periodClock().isRunning()) {
+            std::fprintf(stderr, "windowbench: the period did not end after 240 ticks\n");
+            std::exit(1);
+        }
+    }
+};
+
+int paints(int idleMs)
+{
+    Window w;
+    EventCounter counter;
+    qApp->installEventFilter(&counter);
+    idle(300, counter); // the first paints settle
+
+    // Stopped: nothing should wake the program.
+    counter.reset();
+    idle(idleMs, counter);
+    std::printf("stopped_timer_events=%d\nstopped_paints=%d\nstopped_timer_active=%d\n",
+                counter.timers, counter.allPaints(), w.timer->isActive() ? 1 : 0);
+
+    // Running in real time: one wake-up per tick and nothing in between.
+    w.start->click();
+    flush();
+    counter.reset();
+    w.ticksSeen = 0;
+    idle(idleMs, counter);
+    std::printf("running_ms=%d\nrunning_ticks=%d\nrunning_timer_events=%d\n", idleMs, w.ticksSeen,
+                counter.timers);
+    w.start->click();
+    flush();
+
+    // Driven ticks: what each of them repaints, the period's end left out.
+    w.start->click();
+    flush();
+    w.ticksSeen = 0;
+    int readoutMin = 1 << 30, readoutMax = 0, readoutTotal = 0;
+    int digitOnChange = 0, digitOther = 0, others = 0;
+    std::map<std::string, int> otherNames;
+    const int driven = 239;
+    for (int k = 1; k <= driven; ++k) {
+        counter.reset();
+        w.tick();
+        const int readout = counter.paintsOf("Label9");
+        readoutMin = std::min(readoutMin, readout);
+        readoutMax = std::max(readoutMax, readout);
+        readoutTotal += readout;
+        (k % 60 == 0 ? digitOnChange : digitOther) += counter.paintsOf("Display");
+        for (const auto &[name, count] : counter.paints) {
+            if (name != "Label9" && name != "Display") {
+                others += count;
+                otherNames[name] += count;
+            }
+        }
+    }
+    std::printf("driven_ticks=%d\nticks_seen=%d\nreadout_paints=%d\nreadout_min=%d\n"
+                "readout_max=%d\ndigit_paints_on_change=%d\ndigit_paints_other=%d\n"
+                "other_paints=%d\n",
+                driven, w.ticksSeen, readoutTotal, readoutMin, readoutMax, digitOnChange,
+                digitOther, others);
+    std::string detail;
+    for (const auto &[name, count] : otherNames) {
+        detail += name + ':' + std::to_string(count) + ' ';
+    }
+    std::printf("other_detail=%s\n", detail.c_str());
+    qApp->removeEventFilter(&counter);
+    return 0;
+}
+
+int growth(int periods, int changes)
+{
+    Window w;
+    // The expanded window throughout, so that its larger backing store is in
+    // the baseline and not counted as growth.
+    w.form.findChild<QPushButton *>(QStringLiteral("cmdExpand"))->click();
+    flush();
+    w.period();
+    const long first = rssKb();
+    for (int i = 1; i < periods; ++i) {
+        w.period();
+    }
+    const long afterPeriods = rssKb();
+
+    // The score sheet's sliders and the colour buttons. The first round of
+    // each is reported apart: caches filling once are not growth.
+    long afterFirstRound = -1;
+    for (int i = 0; i < changes; ++i) {
+        auto *slider =
+            w.form.findChild<QScrollBar *>(QStringLiteral("setminute(%1)").arg(i % 12 + 1));
+        slider->setValue((slider->value() + 1) % (slider->maximum() + 1));
+        w.form.findChild<QRadioButton *>(QStringLiteral("Option1(%1)").arg(i % 5))->click();
+        flush();
+        if (i == 59) { // every slider at every value, every colour
+            afterFirstRound = rssKb();
+        }
+    }
+    const long afterChanges = rssKb();
+    std::printf("periods=%d\nchanges=%d\nrss_first_kb=%ld\nrss_periods_kb=%ld\n"
+                "rss_first_round_kb=%ld\nrss_changes_kb=%ld\ngrowth_kb=%ld\nbeeps=%d\n",
+                periods, changes, first, afterPeriods, afterFirstRound, afterChanges,
+                afterChanges - first, w.beeper.count);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    if (argc == 3 && std::strcmp(argv[1], "paints") == 0) {
+        return paints(std::atoi(argv[2]));
+    }
+    if (argc == 4 && std::strcmp(argv[1], "growth") == 0) {
+        return growth(std::atoi(argv[2]), std::atoi(argv[3]));
+    }
+    std::fprintf(stderr, "usage: windowbench paints IDLE_MS | growth PERIODS CHANGES\n");
+    return 2;
+}
