@@ -46,9 +46,10 @@ constexpr int pixels(int twips)
 {
     return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
 }
+// Font sizes are whole twentieths of a point, so the product is exact.
 constexpr int pointsToPixels(double points)
 {
-    return pixels(static_cast<int>(points * TwipsPerPoint + 0.5));
+    return pixels(static_cast<int>(points * TwipsPerPoint));
 }
 inline QRect pixels(Twips t)
 {
