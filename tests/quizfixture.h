@@ -8,6 +8,7 @@
 #include "app/beeper.h"
 #include "app/frmquizdial.h"
 #include "clock/ticktimer.h"
+#include "extras/resultprinter.h"
 
 #include <QImage>
 #include <QPushButton>
@@ -20,11 +21,46 @@ public:
     int count = 0;
 };
 
-// A fresh window as the program shows it, with its beeps counted.
+// Keeps every page it is handed and answers as told; never opens a dialog.
+class KeepingPrinter final : public ResultPrinter
+{
+public:
+    PrintOutcome print(const ResultPage &page) override
+    {
+        printed << page;
+        return outcome;
+    }
+    bool saveAsPdf(const ResultPage &page, const QString &fileName) override
+    {
+        saved << page;
+        savedTo << fileName;
+        return saveSucceeds;
+    }
+    void askPdfFileName(QWidget *, const QString &suggestedName,
+                        std::function<void(const QString &)> chosen) override
+    {
+        suggested << suggestedName;
+        if (!pdfAnswer.isEmpty()) {
+            chosen(pdfAnswer);
+        }
+    }
+
+    PrintOutcome outcome = PrintOutcome::Printed;
+    bool saveSucceeds = true;
+    QString pdfAnswer; // empty: the user cancels the file dialog
+    QList<ResultPage> printed;
+    QList<ResultPage> saved;
+    QStringList savedTo;
+    QStringList suggested;
+};
+
+// A fresh window as the program shows it, with its beeps counted and its
+// pages kept.
 struct Fixture
 {
     CountingBeeper beeper;
-    frmQuizdial window{beeper};
+    KeepingPrinter printer;
+    frmQuizdial window{beeper, printer};
 
     Fixture()
     {

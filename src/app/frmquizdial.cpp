@@ -7,6 +7,7 @@
 #include "clock/ticktimer.h"
 #include "decorations.h"
 #include "extras/colourscheme.h"
+#include "extras/resultprinter.h"
 #include "geometry.h"
 #include "stopsignpanel.h"
 
@@ -16,6 +17,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,6 +27,38 @@
 namespace {
 
 const QString Title = QStringLiteral("Vornaxi Timer v3.0");
+
+// Titles tell the cases apart at a glance (and for the end-to-end test).
+QString failureTitle(PrintOutcome outcome)
+{
+    switch (outcome) {
+    case PrintOutcome::NoPrinter:
+        return QStringLiteral("No printer");
+    case PrintOutcome::NoDefaultPrinter:
+        return QStringLiteral("No default printer");
+    case PrintOutcome::JobFailed:
+    case PrintOutcome::Printed:
+        break;
+    }
+    return QStringLiteral("Print job failed");
+}
+
+QString failureText(PrintOutcome outcome)
+{
+    switch (outcome) {
+    case PrintOutcome::NoPrinter:
+        return QStringLiteral("Nothing was printed: no printer is available. "
+                              "The printing service may not be running.");
+    case PrintOutcome::NoDefaultPrinter:
+        return QStringLiteral("Nothing was printed: no default printer is set. "
+                              "Choose one in the system's printer settings.");
+    case PrintOutcome::JobFailed:
+    case PrintOutcome::Printed:
+        break;
+    }
+    return QStringLiteral("Nothing was printed: the print job could not be started "
+                          "on the default printer.");
+}
 
 template<typename Control>
 Control *place(Control *control, const QString &name, Geometry::Twips where)
@@ -97,9 +131,10 @@ QIcon clockIcon()
 
 } // namespace
 
-frmQuizdial::frmQuizdial(Beeper &beeper, QWidget *parent)
+frmQuizdial::frmQuizdial(Beeper &beeper, ResultPrinter &printer, QWidget *parent)
     : QWidget(parent)
     , m_beeper(beeper)
+    , m_printer(printer)
     , m_clock([this] { m_beeper.beep(); })
 {
     setObjectName(QStringLiteral("frmQuizdial"));
@@ -208,6 +243,10 @@ void frmQuizdial::createControls()
     connect(Timer1, &TickTimer::ticked, this, &frmQuizdial::onTick);
     connect(cmdExpand, &QPushButton::clicked, this, &frmQuizdial::toggleSize);
     connect(colourButtons, &QButtonGroup::idClicked, this, &frmQuizdial::onColourChosen);
+    connect(cmdEnter, &QPushButton::clicked, this, &frmQuizdial::onEnterClicked);
+    // Any change counts, also one that empties the name; it never goes back.
+    connect(txtTeamName, &QLineEdit::textChanged, cmdPrint, [this] { cmdPrint->setEnabled(true); });
+    connect(cmdPrint, &QPushButton::clicked, this, &frmQuizdial::printResults);
     // Quit ends the program at once, also in the middle of a period.
     connect(end, &QPushButton::clicked, qApp, [] { QCoreApplication::exit(0); });
 }
@@ -353,4 +392,65 @@ void frmQuizdial::setClientSize(const QRect &client)
 {
     m_clientSet = client;
     setFixedSize(client.size());
+}
+
+void frmQuizdial::onEnterClicked()
+{
+    // Enabled first: a disabled line edit does not take the focus.
+    txtTeamName->setEnabled(true);
+    txtTeamName->setFocus(Qt::OtherFocusReason);
+}
+
+ResultPage frmQuizdial::resultPage()
+{
+    // Drawn from the widgets themselves, so windows covering this one do not
+    // matter; only the client area of the current size is in it.
+    return ResultSheet::record(*this, txtTeamName->text());
+}
+
+void frmQuizdial::printResults()
+{
+    const ResultPage page = resultPage();
+    const PrintOutcome outcome = m_printer.print(page);
+    if (outcome != PrintOutcome::Printed) {
+        offerPdf(page, outcome);
+    }
+}
+
+void frmQuizdial::offerPdf(const ResultPage &page, PrintOutcome outcome)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, failureTitle(outcome), failureText(outcome),
+                                QMessageBox::Save | QMessageBox::Cancel, this);
+    box->setObjectName(QStringLiteral("printFailed"));
+    box->setTextFormat(Qt::PlainText);
+    box->setInformativeText(QStringLiteral("You can save the result sheet as a PDF file instead."));
+    box->button(QMessageBox::Save)->setText(QStringLiteral("Save as PDF..."));
+    box->setDefaultButton(QMessageBox::Save);
+    // open(), not exec(): the clock keeps its own pace, and closing the window
+    // while the message is up takes the message along instead of returning
+    // into a window that is gone.
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::buttonClicked, this, [this, box, page](QAbstractButton *button) {
+        if (box->standardButton(button) == QMessageBox::Save) {
+            m_printer.askPdfFileName(
+                this, ResultSheet::pdfFileName(page.teamName),
+                [this, page](const QString &fileName) { savePdf(page, fileName); });
+        }
+    });
+    box->open();
+}
+
+void frmQuizdial::savePdf(const ResultPage &page, const QString &fileName)
+{
+    if (m_printer.saveAsPdf(page, fileName)) {
+        return;
+    }
+    auto *box =
+        new QMessageBox(QMessageBox::Warning, QStringLiteral("PDF not saved"),
+                        QStringLiteral("The PDF file could not be written:\n%1").arg(fileName),
+                        QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("pdfFailed"));
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }

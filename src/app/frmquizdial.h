@@ -12,6 +12,9 @@
 
 class Beeper;
 class LineDecoration;
+class ResultPrinter;
+struct ResultPage;
+enum class PrintOutcome;
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
@@ -33,7 +36,7 @@ class frmQuizdial : public QWidget
 public:
     static constexpr int QuestionCount = ScoreSheet::QuestionCount;
 
-    explicit frmQuizdial(Beeper &beeper, QWidget *parent = nullptr);
+    frmQuizdial(Beeper &beeper, ResultPrinter &printer, QWidget *parent = nullptr);
     ~frmQuizdial() override;
 
     // Starts a stopped period, or stops and resets a running one.
@@ -55,8 +58,14 @@ private:
     void showClock();
     void toggleSize();
     void setClientSize(const QRect &client);
+    void onEnterClicked();
+    void printResults();
+    ResultPage resultPage();
+    void offerPdf(const ResultPage &page, PrintOutcome outcome);
+    void savePdf(const ResultPage &page, const QString &fileName);
 
     Beeper &m_beeper;
+    ResultPrinter &m_printer;
     // Holds the period's seconds and minuteNo.
     PeriodClock m_clock;
     ScoreSheet m_sheet;

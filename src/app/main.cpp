@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "beeper.h"
+#include "extras/resultprinter.h"
 #include "frmquizdial.h"
 
 #include <QApplication>
@@ -13,7 +14,8 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStringLiteral("Fusion"));
 
     SystemBeeper beeper(SystemBeeper::routeFor(QApplication::platformName()));
-    frmQuizdial window(beeper);
+    SystemResultPrinter printer;
+    frmQuizdial window(beeper, printer);
     window.show();
     return app.exec();
 }
