@@ -11,6 +11,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vornaxi Timer"));
     QApplication::setApplicationVersion(QStringLiteral(VORNAXI_VERSION));
+    // The installed desktop file's name without ".desktop" (set in
+    // packaging/CMakeLists.txt): Wayland ties the window to it by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VORNAXI_APP_ID));
     QApplication::setStyle(QStringLiteral("Fusion"));
 
     SystemBeeper beeper(SystemBeeper::routeFor(QApplication::platformName()));
