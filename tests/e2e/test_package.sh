@@ -1,4 +1,5 @@
 #!/bin/bash
+# shellcheck disable=SC2317  # functions called through the EXIT trap and check
 # SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 #

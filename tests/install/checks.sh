@@ -23,6 +23,12 @@ installed_files() {
     done
 }
 
+# indent TEXT: prints TEXT with every line indented, under a FAIL line
+indent() {
+    local line
+    while IFS= read -r line; do echo "    $line"; done <<<"$1"
+}
+
 is_png() { [ -f "$1" ] && file -b "$1" | grep -q '^PNG image data'; }
 
 # desktop_value FILE KEY: the value of KEY in the [Desktop Entry] group
@@ -109,7 +115,7 @@ check_installed_tree() {
             pass "desktop-file-validate: no errors, warnings or hints"
         else
             fail "desktop-file-validate (status $status):"
-            echo "$out" | sed 's/^/    /'
+            indent "$out"
         fi
         check "desktop entry's Name is 'Vornaxi Timer'" \
             [ "$(desktop_value "$desktop" Name)" = "Vornaxi Timer" ]
@@ -136,7 +142,7 @@ check_installed_tree() {
             pass "appstreamcli validate --no-net: $(echo "$out" | tail -n1)"
         else
             fail "appstreamcli validate --no-net (status $status):"
-            echo "$out" | sed 's/^/    /'
+            indent "$out"
         fi
         check "metainfo's id is $app_id" [ "$(xml_values "$metainfo" id)" = "$app_id" ]
         check "metainfo launches the installed desktop entry" \
