@@ -10,6 +10,7 @@
 #include "extras/resultprinter.h"
 #include "geometry.h"
 #include "stopsignpanel.h"
+#include "textfit.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -166,8 +167,9 @@ void frmQuizdial::createControls()
     Display =
         place(new QLabel(QStringLiteral("1"), this), QStringLiteral("Display"), Geometry::Display);
     setColours(Display, QColor(0, 0, 0), QColor(224, 224, 224));
-    Display->setFont(fontOf(DisplayFont));
     Display->setAlignment(Qt::AlignCenter);
+    Display->setFont(
+        fitToBox(fontOf(DisplayFont), {"1", "2", "3", "4"}, Display->size(), Display->alignment()));
 
     for (int i = 0; i < int(Lines.size()); ++i) {
         Line[i] = new LineDecoration(pixels(Lines[i]), QColor::fromRgb(Lines[i].colour),
@@ -180,8 +182,9 @@ void frmQuizdial::createControls()
     // Above the panel, whose bottom row it shares.
     Label9 = place(new QLabel(this), QStringLiteral("Label9"), Geometry::Label9);
     setColours(Label9, blue, QColor(255, 255, 0));
-    Label9->setFont(fontOf(ReadoutFont));
     Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label9->setFont(
+        fitToBox(fontOf(ReadoutFont), allReadouts(), Label9->size(), Label9->alignment()));
 
     start = place(new QPushButton(QStringLiteral("Start"), this), QStringLiteral("start"),
                   Geometry::Start);
@@ -208,8 +211,12 @@ void frmQuizdial::createControls()
 
     score = place(new QLabel(QStringLiteral("0"), this), QStringLiteral("score"), Score);
     setColours(score, blue, white);
-    score->setFont(fontOf(ScoreFont));
     score->setAlignment(Qt::AlignCenter);
+    QStringList totals; // every total a sheet can reach, in steps of 4 points
+    for (int total = 0; total <= ScoreSheet::QuestionCount * ScoreSheet::pointsFor(1); total += 4) {
+        totals << QString::number(total);
+    }
+    score->setFont(fitToBox(fontOf(ScoreFont), totals, score->size(), score->alignment()));
 
     cmdEnter = place(new QPushButton(QStringLiteral("Enter Team Name"), this),
                      QStringLiteral("cmdEnter"), CmdEnter);

@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "textfit.h"
+
+#include "clock/periodclock.h"
+
+#include <QFontMetrics>
+
+namespace {
+
+bool fits(const QFont &font, const QStringList &texts, QSize box, Qt::Alignment alignment)
+{
+    const QFontMetrics metrics(font);
+    for (const QString &text : texts) {
+        if (metrics.horizontalAdvance(text) > box.width()) {
+            return false;
+        }
+        // Vertically only the inked part counts; top-aligned text starts at
+        // the font's ascent.
+        const QRect ink = metrics.tightBoundingRect(text);
+        const int bottom =
+            (alignment & Qt::AlignTop) ? metrics.ascent() + ink.bottom() + 1 : ink.height();
+        if (bottom > box.height()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+QFont fitToBox(QFont font, const QStringList &texts, QSize box, Qt::Alignment alignment)
+{
+    while (font.pixelSize() > 1 && !fits(font, texts, box, alignment)) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    return font;
+}
+
+QStringList allReadouts()
+{
+    QStringList texts;
+    for (qint16 minute = 1; minute <= PeriodClock::MinutesPerPeriod; ++minute) {
+        for (qint16 second = 0; second < PeriodClock::SecondsPerMinute; ++second) {
+            texts << PeriodClock::formatReadout(minute, second);
+        }
+    }
+    return texts;
+}

@@ -1,0 +1,16 @@
+// SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QFont>
+#include <QSize>
+#include <QStringList>
+
+// The font as designed if every text fits the box in the face the system
+// resolved it to, otherwise the same face made just small enough. With the
+// named fonts (or their metric-compatible stand-ins) nothing changes; a wider
+// fallback face must not cut the clock's digits off.
+QFont fitToBox(QFont font, const QStringList &texts, QSize box, Qt::Alignment alignment);
+
+// Every text the clock readout can show: " 1:00" to " 4:59".
+QStringList allReadouts();
