@@ -25,6 +25,8 @@
 #include <QScrollBar>
 #include <QSvgRenderer>
 
+#include <limits>
+
 namespace {
 
 const QString Title = QStringLiteral("Vornaxi Timer v3.0");
@@ -228,6 +230,8 @@ void frmQuizdial::createControls()
         txtTeamName->setPalette(p);
     }
     txtTeamName->setFont(fontOf(TeamNameFont));
+    // A team name of any length: QLineEdit would cut it at 32767 characters.
+    txtTeamName->setMaxLength(std::numeric_limits<int>::max());
     txtTeamName->setEnabled(false);
     cmdPrint = place(new QPushButton(QStringLiteral("Print Results"), this),
                      QStringLiteral("cmdPrint"), CmdPrint);
