@@ -6,7 +6,7 @@
 //
 // usage: tickbench precise|coarse INTERVAL_MS TICKS [STALL_AT_TICK STALL_MS]
 //
-// Prints one line of key=value pairs, all times in microseconds against the
+// Prints key=value lines, all times in microseconds against the
 // schedule start + k x interval:
 //   median, max    lateness of the ticks (negative: early)
 //   end            lateness of the last tick, the error of the period's end
@@ -65,8 +65,9 @@ void report(const Run &run, const std::vector<Clock::duration> &at, Clock::durat
             }
         }
     }
-    std::printf("median=%lld max=%lld end=%lld lost=%lld after_stall=%lld\n", median, sorted.back(),
-                late.back(), static_cast<long long>(run.ticks - deliveredByEnd), afterStall);
+    std::printf("median=%lld\nmax=%lld\nend=%lld\nlost=%lld\nafter_stall=%lld\n", median,
+                sorted.back(), late.back(), static_cast<long long>(run.ticks - deliveredByEnd),
+                afterStall);
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #
 # The real program under a private Xvfb, measured from outside:
 #   start-up to the mapped window and memory once shown, alternated with the
-#   floor window; CPU time and context switches stopped and running; with
+#   floor windows; CPU time and context switches stopped and running; with
 #   --full, the beeps of one whole period, time-stamped by the X server.
 #
 # usage: window.sh BUILD_DIR LAUNCHES STOPPED_S RUNNING_S full|short OUT
@@ -21,22 +21,32 @@ put() { echo "$1=$2" >>"$OUT"; }
 START_X=225 START_Y=238   # the Start button's centre in the compact window
 
 start_xvfb
+# The bell counter stays connected throughout: it also keeps the server from
+# resetting whenever its last client goes, which would refuse the next launch.
+start_bellcount "$B/bellstamp"
 
-# ---- start-up and memory, the program and the floor in turns ---------------
-# One launch of each first, not counted, so both find the libraries cached.
-launch() {
-    local title=$1 bin=$2
-    (cd "$E2E_WORK" && "$B/launchwait" "$title" 1000 "$bin") 2>>"$E2E_WORK/launch.err"
+# ---- start-up and memory, the program and the floors in turns ------------
+# The floor is a bare titled window; "text" is the same window with one line
+# of text, which shows what the font machinery alone costs. One launch of
+# each first, not counted, so all find the libraries cached.
+launch() { # WHO TITLE PROGRAM [ARGS...]
+    local who=$1
+    shift
+    (cd "$E2E_WORK" && "$B/launchwait" "$1" 500 "${@:2}") 2>>"$E2E_WORK/launch.err" |
+        sed "s/^/${who}_/; s/ / ${who}_/g"
 }
-launch "$APP_TITLE" "$B/main/vornaxi-timer" >/dev/null
-launch "Vornaxi Floor" "$B/floorwindow" >/dev/null
+launch_each() {
+    launch app "$APP_TITLE" "$B/main/vornaxi-timer"
+    launch floor "Vornaxi Floor" "$B/floorwindow"
+    launch text "Vornaxi Floor" "$B/floorwindow" text
+}
+launch_each >/dev/null
 for i in $(seq "$LAUNCHES"); do
-    launch "$APP_TITLE" "$B/main/vornaxi-timer" | sed 's/^/app_/; s/ / app_/g' >>"$E2E_WORK/app.launches"
-    launch "Vornaxi Floor" "$B/floorwindow" | sed 's/^/floor_/; s/ / floor_/g' >>"$E2E_WORK/floor.launches"
+    launch_each >>"$E2E_WORK/launches"
 done
-for who in app floor; do
+for who in app floor text; do
     for key in startup_us rss_kb pss_kb; do
-        put "${who}_${key}" "$(tr ' ' '\n' <"$E2E_WORK/$who.launches" | sed -n "s/^${who}_${key}=//p" | paste -sd,)"
+        put "${who}_${key}" "$(tr ' ' '\n' <"$E2E_WORK/launches" | sed -n "s/^${who}_${key}=//p" | paste -sd,)"
     done
 done
 
@@ -70,7 +80,6 @@ put_cost() {
     put "$1_threads" "$(ls /proc/"$APP_PID"/task | wc -l)"
 }
 
-start_bellcount "$B/bellstamp"
 start_app "$B/main/vornaxi-timer"
 sleep 1                              # past the first paints
 s0=$(cpu_sample)
@@ -94,4 +103,5 @@ if [ "$MODE" = full ]; then
 else
     click "$START_X" "$START_Y"      # Stop/Reset
 fi
+cp "$E2E_WORK/launch.err" "$OUT.launch.err" 2>/dev/null
 finish >/dev/null
