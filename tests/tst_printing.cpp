@@ -239,6 +239,8 @@ private slots:
     void closingWithTheMessageOpen();
     void placeOnPage_data();
     void placeOnPage();
+    void paintPageAtResolution_data();
+    void paintPageAtResolution();
     void safeNames_data();
     void safeNames();
     void noPrintingServiceIsNoPrinter();
@@ -562,6 +564,49 @@ void tst_Printing::placeOnPage()
         QVERIFY(rect.width() <= printable.width() && rect.height() <= printable.height());
         QCOMPARE(rect.width() / rect.height(), qreal(size.width()) / size.height());
     }
+}
+
+void tst_Printing::paintPageAtResolution_data()
+{
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<QSize>("printable");
+    QTest::addColumn<QSize>("placed");
+    QTest::newRow("96 dpi") << 96 << QSize(700, 900) << QSize(431, 474);
+    QTest::newRow("300 dpi") << 300 << QSize(2000, 3000) << QSize(1347, 1481);
+    QTest::newRow("150 dpi, narrow paper") << 150 << QSize(400, 2000) << QSize(400, 440);
+}
+
+void tst_Printing::paintPageAtResolution()
+{
+    QFETCH(int, dpi);
+    QFETCH(QSize, printable);
+    QFETCH(QSize, placed);
+
+    PrintFixture f;
+    f.enterName(TeamName);
+    f.print();
+    QImage paper(printable, QImage::Format_RGB32);
+    paper.setDotsPerMeterX(qRound(dpi / 0.0254));
+    paper.setDotsPerMeterY(qRound(dpi / 0.0254));
+    paper.fill(Qt::white);
+    QPainter painter(&paper);
+    ResultSheet::paintPage(painter, f.printer.printed.first(), printable, dpi);
+    painter.end();
+
+    // What was drawn, found on the paper.
+    QRect drawn;
+    for (int y = 0; y < paper.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(paper.constScanLine(y));
+        for (int x = 0; x < paper.width(); ++x) {
+            if (line[x] != qRgb(255, 255, 255)) {
+                drawn |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    QCOMPARE(drawn.topLeft(), QPoint(0, 0));
+    QVERIFY2(std::abs(drawn.width() - placed.width()) <= 1 &&
+                 std::abs(drawn.height() - placed.height()) <= 1,
+             qPrintable(QStringLiteral("%1x%2").arg(drawn.width()).arg(drawn.height())));
 }
 
 void tst_Printing::safeNames_data()

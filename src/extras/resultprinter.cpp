@@ -69,12 +69,17 @@ void paintPage(QPainter &painter, const ResultPage &page, const QSizeF &printabl
         return;
     }
     const qreal scale = target.width() / page.size.width();
+    // A picture scales itself by the device's resolution over the one it was
+    // recorded at; only the rest is left to do.
+    const QPaintDevice *device = painter.device();
+    const qreal playedX = qreal(device->logicalDpiX()) / page.picture.logicalDpiX();
+    const qreal playedY = qreal(device->logicalDpiY()) / page.picture.logicalDpiY();
     painter.save();
+    painter.setClipRect(target);
     painter.translate(target.topLeft());
     // Scaling the painter rather than an image keeps the recorded text and
     // shapes as they are, drawn at the device's own resolution.
-    painter.scale(scale, scale);
-    painter.setClipRect(QRect(QPoint(0, 0), page.size));
+    painter.scale(scale / playedX, scale / playedY);
     painter.drawPicture(0, 0, page.picture);
     painter.restore();
 }
