@@ -110,8 +110,10 @@ else
 fi
 W="$WORK/window"
 
-if [ "$FULL" -eq 1 ]; then
-    bells=$(get "$W" bells)
+bells=$(get "$W" bells)
+if [ "$FULL" -eq 1 ] && [ -z "$bells" ]; then
+    row "Real period under Xvfb" "no bells recorded (see the output above)" "5 bells 60 s apart, 240 s within 20 ms" "" "" "no"
+elif [ "$FULL" -eq 1 ]; then
     IFS=, read -ra t <<<"$bells"
     n=${#t[@]}
     span=$((t[n - 1] - t[0]))
