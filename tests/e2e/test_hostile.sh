@@ -1,0 +1,86 @@
+#!/bin/bash
+# End-to-end test of what the real program meets outside its own control:
+# the wall clock jumping back and forth during a period (under libfaketime),
+# and the window closed from its frame while the period runs.
+#
+# usage: test_hostile.sh PROGRAM BELLCOUNT CLOSEWINDOW
+# shellcheck disable=SC2034,SC2317
+set -u
+[ $# -eq 3 ] || { echo "usage: $0 PROGRAM BELLCOUNT CLOSEWINDOW" >&2; exit 2; }
+APP_BIN=$1
+BELLCOUNT_BIN=$2
+CLOSEWINDOW_BIN=$3
+# shellcheck source=tests/e2e/lib.sh
+. "$(dirname "$0")/lib.sh"
+
+START_X=224 START_Y=238
+READOUT_GEOMETRY=139x63+40+233          # the clock readout, inside its edges
+FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
+
+[ -r "$FAKETIME_LIB" ] || die "libfaketime is not installed ($FAKETIME_LIB)"
+
+readout_sum() {
+    import -silent -window "$APP_WIN" -crop "$READOUT_GEOMETRY" -depth 8 ppm:- | md5sum | cut -c1-32
+}
+
+start_xvfb
+start_bellcount "$BELLCOUNT_BIN"
+
+# ---- the wall clock jumps: the period keeps its own, monotonic time ----------
+
+echo "# wall-clock jumps"
+CLOCK_FILE="$E2E_WORK/faketime"
+echo "+0" >"$CLOCK_FILE"
+# Only the wall clock is faked (DONT_FAKE_MONOTONIC); it is read anew at every
+# call (FAKETIME_NO_CACHE), so writing the file moves it at once.
+export LD_PRELOAD=$FAKETIME_LIB FAKETIME_TIMESTAMP_FILE=$CLOCK_FILE FAKETIME_NO_CACHE=1 \
+    DONT_FAKE_MONOTONIC=1
+real=$(env -u LD_PRELOAD date +%s)
+echo "+3600" >"$CLOCK_FILE"
+faked=$(date +%s)
+echo "+0" >"$CLOCK_FILE"
+expect_ge "libfaketime moves the wall clock (an hour ahead, in seconds)" $((faked - real)) 3590
+start_app "$APP_BIN"
+unset LD_PRELOAD
+
+t0=$(now_ms)
+click $START_X $START_Y
+poll_until 2000 bells_at_least 1
+changes=()
+previous=$(readout_sum)
+while [ $(($(now_ms) - t0)) -lt 5600 ]; do
+    elapsed=$(($(now_ms) - t0))
+    # An hour forward after 1.5 s, two days back after 3.5 s.
+    if [ "$elapsed" -ge 1500 ] && [ "$(cat "$CLOCK_FILE")" = "+0" ]; then
+        echo "+1h" >"$CLOCK_FILE"
+    elif [ "$elapsed" -ge 3500 ] && [ "$(cat "$CLOCK_FILE")" = "+1h" ]; then
+        echo "-2d" >"$CLOCK_FILE"
+    fi
+    sum=$(readout_sum)
+    if [ "$sum" != "$previous" ]; then
+        changes+=($(($(now_ms) - t0)))
+        previous=$sum
+    fi
+done
+echo "# readout changed at ms after Start: ${changes[*]}"
+expect_eq "the readout moved on once a second for five seconds" "${#changes[@]}" 5
+for k in 1 2 3 4 5; do
+    at=${changes[$((k - 1))]:-0}
+    check "second $k shown at $at ms (within 1000 x $k .. +300 ms)" \
+        test "$at" -ge $((1000 * k)) -a "$at" -le $((1000 * k + 300))
+done
+expect_eq "no bell but the Start bell" "$(bell_count)" 1
+
+# ---- closed from the frame while the period runs ----------------------------
+
+echo "# closed while running"
+"$CLOSEWINDOW_BIN" "$APP_WIN" || fail "could not send the close request"
+if poll_until 3000 app_exited; then
+    wait "$APP_PID"
+    expect_eq "exit status after closing the window" $? 0
+else
+    fail "program still running 3 s after the close request"
+fi
+expect_eq "closing sounds no bell" "$(bell_count)" 1
+
+finish
