@@ -124,7 +124,9 @@ sleep_until_ms() {
 start_xvfb() {
     local fdfile="$E2E_WORK/displayfd"
     : >"$fdfile"
-    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp \
+    # -noreset: when its last client goes (xdpyinfo below), Xvfb would reset
+    # and refuse connections for a moment, just when the program connects.
+    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp -noreset \
         3>"$fdfile" >"$E2E_WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     E2E_PIDS+=("$XVFB_PID")
@@ -173,6 +175,7 @@ app_up_and_mapped() {
     window_mapped
 }
 
+APP_ENV=()
 # start_app BIN: starts the program as a user would (plain exec, its working
 # folder a fresh temp folder), waits until its window is mapped and sets
 # APP_PID and APP_WIN.
@@ -180,7 +183,8 @@ start_app() {
     local bin app_dir="$E2E_WORK/cwd"
     bin=$(realpath "$1") || die "no program at $1"
     mkdir -p "$app_dir"
-    (cd "$app_dir" && exec "$bin") >"$E2E_WORK/app.log" 2>&1 &
+    # APP_ENV: NAME=VALUE settings for the program alone (say, a preload).
+    (cd "$app_dir" && exec env "${APP_ENV[@]}" "$bin") >"$E2E_WORK/app.log" 2>&1 &
     APP_PID=$!
     E2E_PIDS+=("$APP_PID")
     poll_until 15000 app_up_and_mapped || die "no mapped window titled '$APP_TITLE' within 15 s"

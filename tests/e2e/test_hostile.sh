@@ -33,15 +33,16 @@ CLOCK_FILE="$E2E_WORK/faketime"
 echo "+0" >"$CLOCK_FILE"
 # Only the wall clock is faked (DONT_FAKE_MONOTONIC); it is read anew at every
 # call (FAKETIME_NO_CACHE), so writing the file moves it at once.
-export LD_PRELOAD=$FAKETIME_LIB FAKETIME_TIMESTAMP_FILE=$CLOCK_FILE FAKETIME_NO_CACHE=1 \
-    DONT_FAKE_MONOTONIC=1
-real=$(env -u LD_PRELOAD date +%s)
+# A sanitizer build needs its runtime first in the preload list.
+asan=$(ldd "$APP_BIN" | awk '/libasan/ { print $3 }')
+APP_ENV=("LD_PRELOAD=${asan:+$asan:}$FAKETIME_LIB" "FAKETIME_TIMESTAMP_FILE=$CLOCK_FILE"
+    FAKETIME_NO_CACHE=1 DONT_FAKE_MONOTONIC=1)
+real=$(date +%s)
 echo "+3600" >"$CLOCK_FILE"
-faked=$(date +%s)
+faked=$(env "${APP_ENV[@]}" LD_PRELOAD="$FAKETIME_LIB" date +%s)
 echo "+0" >"$CLOCK_FILE"
 expect_ge "libfaketime moves the wall clock (an hour ahead, in seconds)" $((faked - real)) 3590
 start_app "$APP_BIN"
-unset LD_PRELOAD
 
 t0=$(now_ms)
 click $START_X $START_Y
