@@ -1,8 +1,9 @@
 #!/bin/bash
 # shellcheck disable=SC2317  # the predicates are called through shot_until
 # Takes the screenshots in docs/screenshots/ from the real program under a
-# private Xvfb: running.png (compact window, clock running) and expanded.png
-# (the score sheet open). Builds nothing.
+# private Xvfb: running.png (compact window, clock running), expanded.png
+# (the score sheet filled in, a team name typed) and hidpi.png (the same at a
+# scale factor of 2). Builds nothing.
 #
 # usage: tools/screenshots.sh [PROGRAM]   (default: build/vornaxi-timer)
 set -u
@@ -29,6 +30,7 @@ readout_shows_text() { [ "$(count_colour "$1" 40 233 178 295 255 255 0 60)" -ge 
 score_sheet_painted() { [ "$(count_colour "$1" 271 14 407 48 0 0 255 8)" -ge 50 ]; }
 POLL=$E2E_WORK/poll.ppm
 
+XVFB_SCREEN=1280x1024x24    # room for the window at scale 2
 start_xvfb
 start_app "$APP_BIN"
 
@@ -41,4 +43,27 @@ save running
 click 234 312                                        # Score->
 poll_until 2000 size_is 431x474 || die "the score sheet did not open: window $(window_size)"
 shot_until 2000 "$POLL" score_sheet_painted "$POLL" || die "the score sheet was not painted"
+# A filled-in sheet: questions answered in minutes 1, 2, 2, 3 and 1 (the
+# right arrow of question n's slider is at y = 34 + 36 (n - 1), give or take).
+for arrow in "367 34" "367 106" "367 106" "367 178" "367 178" "367 284" "367 284" \
+    "367 284" "367 358"; do
+    # shellcheck disable=SC2086
+    click $arrow
+    sleep 0.05
+done
+click 114 397                                        # Enter Team Name
+sleep 0.1
+xdotool type --delay 5 "The Quizzing Owls"
+sleep 0.3
 save expanded
+stop_pid "$APP_PID"
+
+# The same at twice the size, as on a high-dpi screen.
+export QT_SCALE_FACTOR=2
+start_app "$APP_BIN"
+click 450 476                                        # Start
+sleep 1.3
+click 468 624                                        # Score->
+poll_until 2000 size_is 862x948 || die "no expanded window at scale 2: $(window_size)"
+sleep 0.3
+save hidpi
