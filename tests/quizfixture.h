@@ -10,8 +10,13 @@
 #include "clock/ticktimer.h"
 #include "extras/resultprinter.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 
 class CountingBeeper final : public Beeper
@@ -99,4 +104,27 @@ inline int countColour(const QImage &image, const QRect &area, QRgb colour)
         }
     }
     return n;
+}
+
+// Where a scroll bar's thumb is drawn now.
+inline QRect thumbRect(QScrollBar *s)
+{
+    QStyleOptionSlider option;
+    option.initFrom(s);
+    option.orientation = s->orientation();
+    option.minimum = s->minimum();
+    option.maximum = s->maximum();
+    option.sliderPosition = s->sliderPosition();
+    option.sliderValue = s->value();
+    option.pageStep = s->pageStep();
+    option.singleStep = s->singleStep();
+    return s->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, s);
+}
+
+// Moves the mouse with the left button held, as in the middle of a drag.
+inline void dragMouseTo(QWidget *widget, QPoint to)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), widget->mapToGlobal(QPointF(to)),
+                     Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(widget, &move);
 }

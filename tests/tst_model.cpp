@@ -214,29 +214,12 @@ struct Driver : Fixture
         return s;
     }
 
-    QPoint thumbCentre(QScrollBar *s) const
-    {
-        QStyleOptionSlider o;
-        o.initFrom(s);
-        o.orientation = Qt::Horizontal;
-        o.minimum = s->minimum();
-        o.maximum = s->maximum();
-        o.sliderPosition = s->sliderPosition();
-        o.sliderValue = s->value();
-        o.pageStep = s->pageStep();
-        o.singleStep = s->singleStep();
-        return s->style()
-            ->subControlRect(QStyle::CC_ScrollBar, &o, QStyle::SC_ScrollBarSlider, s)
-            .center();
-    }
     void drag(QScrollBar *s, bool toEnd)
     {
-        const QPoint from = thumbCentre(s);
+        const QPoint from = thumbRect(s).center();
         const QPoint to(toEnd ? s->width() - 12 : 12, from.y());
         QTest::mousePress(s, Qt::LeftButton, {}, from);
-        QMouseEvent move(QEvent::MouseMove, QPointF(to), s->mapToGlobal(QPointF(to)),
-                         Qt::LeftButton, Qt::LeftButton, {});
-        QApplication::sendEvent(s, &move);
+        dragMouseTo(s, to);
         QTest::mouseRelease(s, Qt::LeftButton, {}, to);
     }
 };

@@ -124,24 +124,11 @@ void tst_SheetAndColours::dragCountsOnRelease()
 {
     SheetFixture f;
     QScrollBar *s = f.slider(3);
-    QStyleOptionSlider option;
-    option.initFrom(s);
-    option.orientation = Qt::Horizontal;
-    option.minimum = s->minimum();
-    option.maximum = s->maximum();
-    option.sliderPosition = s->sliderPosition();
-    option.sliderValue = s->value();
-    option.pageStep = s->pageStep();
-    option.singleStep = s->singleStep();
-    const QRect thumb =
-        s->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, s);
+    const QRect thumb = thumbRect(s);
     QVERIFY(thumb.isValid());
 
     QTest::mousePress(s, Qt::LeftButton, {}, thumb.center());
-    QMouseEvent move(QEvent::MouseMove, QPointF(s->width() - 12, thumb.center().y()),
-                     s->mapToGlobal(QPointF(s->width() - 12, thumb.center().y())), Qt::LeftButton,
-                     Qt::LeftButton, {});
-    QApplication::sendEvent(s, &move);
+    dragMouseTo(s, QPoint(s->width() - 12, thumb.center().y()));
     // Dragged to the far end, but nothing counted yet.
     QCOMPARE(s->sliderPosition(), 4);
     QCOMPARE(s->value(), 0);
