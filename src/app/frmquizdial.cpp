@@ -237,10 +237,8 @@ void frmQuizdial::createControls()
                      QStringLiteral("cmdPrint"), CmdPrint);
     cmdPrint->setEnabled(false);
 
-    for (QPushButton *button : {start, end, cmdExpand, cmdEnter, cmdPrint}) {
-        if (button != end) {
-            setSystemColours(button);
-        }
+    for (QPushButton *button : {start, cmdExpand, cmdEnter, cmdPrint}) {
+        setSystemColours(button);
     }
 
     for (int i = 0; i < QuestionCount; ++i) {
