@@ -51,49 +51,54 @@ for who in app floor text; do
 done
 
 # ---- CPU and wake-ups, stopped and running ----------------------------------
-# cpu_sample: "TICKS NS VCSW" of the program, all its threads together:
-# utime+stime from stat (clock ticks), run time from schedstat (ns, exact)
-# and voluntary context switches (the times it went to sleep and woke).
+# cpu_sample FILE: the program's CPU as lines of FILE: "all TICKS" (utime+
+# stime from stat, clock ticks, dead threads included), then "TID NS VCSW" for
+# each thread: run time from schedstat (ns, exact) and voluntary context
+# switches (the times it went to sleep and woke).
 cpu_sample() {
-    local stat ticks ns=0 vcsw=0 t
+    local out=$1 stat t t_ns
     stat=$(cat "/proc/$APP_PID/stat")
     stat=${stat##*) }                  # fields from 3 on, past the command name
     # shellcheck disable=SC2086
     set -- $stat
-    ticks=$((${12} + ${13}))           # utime and stime are fields 14 and 15
+    echo "all $((${12} + ${13}))" >"$out" # utime and stime are fields 14 and 15
     for t in /proc/"$APP_PID"/task/*; do
-        read -r t_ns _ <"$t/schedstat"
-        ns=$((ns + t_ns))
-        vcsw=$((vcsw + $(sed -n 's/^voluntary_ctxt_switches:\s*//p' "$t/status")))
+        read -r t_ns _ <"$t/schedstat" || continue
+        echo "${t##*/} $t_ns $(sed -n 's/^voluntary_ctxt_switches:\s*//p' "$t/status")" >>"$out"
     done
-    echo "$ticks $ns $vcsw"
 }
-# put_cost PREFIX SECONDS "BEFORE" "AFTER": per-minute figures of one phase
+# put_cost PREFIX SECONDS BEFORE AFTER: per-minute figures of one phase.
+# Threads are matched by id: a thread that ends in between (Qt's pool lets an
+# idle worker go after 30 s) would otherwise count negative; one that starts
+# counts in full.
 put_cost() {
-    local -a a b
-    read -ra a <<<"$3"
-    read -ra b <<<"$4"
+    local ticks ns vcsw
+    read -r ticks ns vcsw < <(awk '
+        FNR == NR { if ($1 == "all") t0 = $2; else { n0[$1] = $2; v0[$1] = $3 }; next }
+        $1 == "all" { t1 = $2; next }
+        { ns += $2 - n0[$1]; v += $3 - v0[$1] }
+        END { print t1 - t0, ns, v }' "$3" "$4")
     put "$1_s" "$2"
-    put "$1_stat_ms_per_min" "$(((b[0] - a[0]) * 1000 / $(getconf CLK_TCK) * 60 / $2))"
-    put "$1_sched_us_per_min" "$(((b[1] - a[1]) / 1000 * 60 / $2))"
-    put "$1_vcsw_per_min" "$(((b[2] - a[2]) * 60 / $2))"
+    put "$1_stat_ms_per_min" "$((ticks * 1000 / $(getconf CLK_TCK) * 60 / $2))"
+    put "$1_sched_us_per_min" "$((ns / 1000 * 60 / $2))"
+    put "$1_vcsw_per_min" "$((vcsw * 60 / $2))"
     put "$1_threads" "$(ls /proc/"$APP_PID"/task | wc -l)"
 }
 
 start_app "$B/main/vornaxi-timer"
 sleep 1                              # past the first paints
-s0=$(cpu_sample)
+cpu_sample "$E2E_WORK/cpu0"
 sleep "$STOPPED_S"
-s1=$(cpu_sample)
-put_cost stopped "$STOPPED_S" "$s0" "$s1"
+cpu_sample "$E2E_WORK/cpu1"
+put_cost stopped "$STOPPED_S" "$E2E_WORK/cpu0" "$E2E_WORK/cpu1"
 
 click "$START_X" "$START_Y"
 poll_until 2000 bells_at_least 1 || die "no bell after Start"
 sleep 1                              # past the repaint of the whole panel
-s2=$(cpu_sample)
+cpu_sample "$E2E_WORK/cpu2"
 sleep "$RUNNING_S"
-s3=$(cpu_sample)
-put_cost running "$RUNNING_S" "$s2" "$s3"
+cpu_sample "$E2E_WORK/cpu3"
+put_cost running "$RUNNING_S" "$E2E_WORK/cpu2" "$E2E_WORK/cpu3"
 
 # ---- one whole period, beeps stamped by the server ---------------------------
 if [ "$MODE" = full ]; then
