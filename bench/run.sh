@@ -8,7 +8,7 @@
 # usage: bench/run.sh [--full]
 #   default  about 6 minutes: the 1000 ms tick case as 20 ticks, CPU over
 #            15 s stopped and 15 s running, no whole period under Xvfb
-#   --full   about 25 minutes: 240 ticks of 1000 ms, 60 s + 60 s of CPU and
+#   --full   about 20 minutes: 240 ticks of 1000 ms, 60 s + 60 s of CPU and
 #            one whole four-minute period of the real program, beeps stamped
 set -euo pipefail
 cd "$(dirname "$0")/.."
