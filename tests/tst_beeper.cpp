@@ -3,6 +3,7 @@
 #include "app/beeper.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTest>
 
 class tst_Beeper : public QObject
@@ -12,6 +13,7 @@ class tst_Beeper : public QObject
 private slots:
     void route_data();
     void route();
+    void platformBellLoadsNoSoundLibrary();
     void eventSoundWithoutASoundServer();
 };
 
@@ -35,12 +37,24 @@ void tst_Beeper::route()
     QCOMPARE(SystemBeeper::routeFor(platform) == SystemBeeper::Route::PlatformBell, bell);
 }
 
+void tst_Beeper::platformBellLoadsNoSoundLibrary()
+{
+    // Runs before any event-sound beeper exists in this process.
+    SystemBeeper beeper(SystemBeeper::Route::PlatformBell);
+    QVERIFY(!beeper.hasEventSound());
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    QVERIFY(maps.open(QIODevice::ReadOnly));
+    QVERIFY(!maps.readAll().contains("libcanberra"));
+}
+
 void tst_Beeper::eventSoundWithoutASoundServer()
 {
     // A machine without sound (like this test's) must neither block the clock
     // nor crash it: a beep returns at once.
     SystemBeeper beeper(SystemBeeper::Route::EventSound);
     QCOMPARE(beeper.route(), SystemBeeper::Route::EventSound);
+    // libcanberra is installed wherever the program is built.
+    QVERIFY(beeper.hasEventSound());
     QElapsedTimer elapsed;
     elapsed.start();
     for (int i = 0; i < 5; ++i) {

@@ -6,8 +6,6 @@
 
 #include <memory>
 
-struct ca_context;
-
 // The one way the program makes a sound; tests count beeps through it.
 class Beeper
 {
@@ -19,7 +17,8 @@ public:
 // The system beep. On X11 (and Windows and macOS) it is the platform's bell,
 // which desktops turn into their alert sound. Where the platform has no bell,
 // a Wayland session for one, the desktop's "bell" event sound is played
-// through libcanberra instead, so that every minute is heard.
+// through libcanberra instead, so that every minute is heard. libcanberra is
+// loaded only then, so an X11 session never pays for it.
 class SystemBeeper final : public Beeper
 {
 public:
@@ -32,14 +31,13 @@ public:
     ~SystemBeeper() override;
 
     Route route() const { return m_route; }
+    // Whether the event sound could be set up (libcanberra found and working).
+    bool hasEventSound() const;
     void beep() override;
 
 private:
-    struct CanberraDeleter
-    {
-        void operator()(ca_context *context) const;
-    };
+    struct EventSound;
 
     Route m_route;
-    std::unique_ptr<ca_context, CanberraDeleter> m_canberra;
+    std::unique_ptr<EventSound> m_sound; // null when libcanberra is not there
 };

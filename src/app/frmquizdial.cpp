@@ -19,11 +19,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QSvgRenderer>
 
 #include <limits>
 
@@ -115,23 +113,6 @@ void setSystemColours(QWidget *widget)
     widget->setPalette(p);
 }
 
-QIcon clockIcon()
-{
-    // Rendered from the vector icon at the usual sizes, so the icon needs no
-    // image-format plugin.
-    QSvgRenderer svg(QStringLiteral(":/icon.svg"));
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        svg.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
-
 } // namespace
 
 frmQuizdial::frmQuizdial(Beeper &beeper, ResultPrinter &printer, QWidget *parent)
@@ -142,7 +123,8 @@ frmQuizdial::frmQuizdial(Beeper &beeper, ResultPrinter &printer, QWidget *parent
 {
     setObjectName(QStringLiteral("frmQuizdial"));
     setWindowTitle(Title);
-    setWindowIcon(clockIcon());
+    // Drawn from the vector icon by Qt SVG's icon engine, at the sizes asked for.
+    setWindowIcon(QIcon(QStringLiteral(":/icon.svg")));
     setFont(fontOf(Geometry::WindowFont));
     setAutoFillBackground(true);
 

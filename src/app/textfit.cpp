@@ -11,20 +11,24 @@ namespace {
 bool fits(const QFont &font, const QStringList &texts, QSize box, Qt::Alignment alignment)
 {
     const QFontMetrics metrics(font);
+    QString characters;
     for (const QString &text : texts) {
         if (metrics.horizontalAdvance(text) > box.width()) {
             return false;
         }
-        // Vertically only the inked part counts; top-aligned text starts at
-        // the font's ascent.
-        const QRect ink = metrics.tightBoundingRect(text);
-        const int bottom =
-            (alignment & Qt::AlignTop) ? metrics.ascent() + ink.bottom() + 1 : ink.height();
-        if (bottom > box.height()) {
-            return false;
+        for (QChar c : text) {
+            if (!characters.contains(c)) {
+                characters += c;
+            }
         }
     }
-    return true;
+    // Vertically only the inked part counts, and the ink of all the
+    // characters together bounds that of every text; top-aligned text starts
+    // at the font's ascent.
+    const QRect ink = metrics.tightBoundingRect(characters);
+    const int bottom =
+        (alignment & Qt::AlignTop) ? metrics.ascent() + ink.bottom() + 1 : ink.height();
+    return bottom <= box.height();
 }
 
 } // namespace
