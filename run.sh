@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source tools/deps.sh
 install_packages "${BUILD_PACKAGES[@]}"
-build
+build -DBUILD_TESTING=OFF   # the program alone: no test tools needed
 exec build/vornaxi-timer

@@ -13,7 +13,7 @@ find src tests tools $(test -d bench && echo bench) \( -name '*.cpp' -o -name '*
     xargs -0 clang-format --dry-run --Werror
 
 echo "== build"
-build
+build -DBUILD_TESTING=ON
 
 echo "== tests"
 ctest --test-dir build --output-on-failure

@@ -22,7 +22,8 @@ install_packages() {
         apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# build [CMAKE_OPTIONS...]: configures and builds into build/
 build() {
-    cmake -S . -B build -G Ninja
+    cmake -S . -B build -G Ninja "$@"
     cmake --build build
 }
