@@ -17,7 +17,6 @@ public:
     LineDecoration(QLine line, QColor colour, int width, QWidget *parent);
 
     QLine line() const { return m_line; }
-    QColor colour() const { return m_colour; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

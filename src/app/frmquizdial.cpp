@@ -74,12 +74,12 @@ QString indexed(const char *name, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-QFont fontOf(Geometry::FontSpec spec)
+QFont fontOf(Geometry::FontFace face)
 {
-    QFont font(QString::fromLatin1(spec.family));
+    QFont font(QString::fromLatin1(face.family));
     // Pixels at 96 dpi, like the geometry, so text keeps its size relative to
     // its box whatever logical dpi the screen reports.
-    font.setPixelSize(Geometry::pointsToPixels(spec.points));
+    font.setPixelSize(Geometry::pointsToPixels(face.points));
     font.setBold(true);
     return font;
 }

@@ -43,7 +43,6 @@ public:
     void TogglePeriod();
 
     const PeriodClock &periodClock() const { return m_clock; }
-    const ScoreSheet &scoreSheet() const { return m_sheet; }
     bool isExpanded() const;
 
 private:

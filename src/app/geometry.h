@@ -32,7 +32,7 @@ struct QuestionRow
     int labelLeft, labelTop, labelHeight;
 };
 
-struct FontSpec
+struct FontFace
 {
     const char *family;
     double points;
@@ -141,10 +141,10 @@ inline constexpr Twips questionLabel(const QuestionRow &q)
 }
 
 // Fonts; every control without one of its own uses the window's.
-inline constexpr FontSpec WindowFont{"MS Sans Serif", 8.25};
-inline constexpr FontSpec DisplayFont{"Arial", 128.25};
-inline constexpr FontSpec ReadoutFont{"Times New Roman", 48};
-inline constexpr FontSpec ScoreFont{"Times New Roman", 36};
-inline constexpr FontSpec TeamNameFont{"MS Sans Serif", 13.5};
+inline constexpr FontFace WindowFont{"MS Sans Serif", 8.25};
+inline constexpr FontFace DisplayFont{"Arial", 128.25};
+inline constexpr FontFace ReadoutFont{"Times New Roman", 48};
+inline constexpr FontFace ScoreFont{"Times New Roman", 36};
+inline constexpr FontFace TeamNameFont{"MS Sans Serif", 13.5};
 
 } // namespace Geometry

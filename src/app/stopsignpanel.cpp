@@ -18,11 +18,6 @@ void StopSignPanel::setBackgroundColour(const QColor &colour)
     setPalette(p);
 }
 
-QColor StopSignPanel::backgroundColour() const
-{
-    return palette().color(QPalette::Window);
-}
-
 QRectF StopSignPanel::pictureRect() const
 {
     QSizeF size = m_picture.defaultSize();

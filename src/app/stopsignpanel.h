@@ -15,7 +15,6 @@ public:
     explicit StopSignPanel(QWidget *parent = nullptr);
 
     void setBackgroundColour(const QColor &colour);
-    QColor backgroundColour() const;
     // Where the picture lands: scaled to fit, aspect kept, centred.
     QRectF pictureRect() const;
 

@@ -19,7 +19,6 @@ public:
     void tickDone() { ++m_ticksDone; }
 
     int ticksDone() const { return m_ticksDone; }
-    std::chrono::milliseconds interval() const { return m_interval; }
     Duration nextDeadline() const;
     // Whole milliseconds until the next tick, rounded up so that it never
     // fires early; zero when it is already due.

@@ -61,21 +61,21 @@ check "background cyan at start-up" background_is "$SHEET0" "${CYAN[@]}"
 white0=$(count "$SHEET0" SCORE_LABEL WHITE 40)
 expect_ge "white total \"0\" in the score box" "$white0" 100
 
-click $Q5_RIGHT_ARROW_X $Q5_RIGHT_ARROW_Y
+# click_arrow BEFORE AFTER LABEL_CHECK TOTAL_CHECK: clicks question 5's right
+# arrow, waits for the total to change and checks the label and the total
+# against the screenshot before.
+click_arrow() {
+    click $Q5_RIGHT_ARROW_X $Q5_RIGHT_ARROW_Y
+    shot_until 2000 "$2" score_changed_from "$1" "$2"
+    expect_ge "$3" "$(differing_pixels "$1" "$2" "${MINUTE5[@]}")" 10
+    expect_ge "$4" "$(differing_pixels "$1" "$2" "${SCORE_LABEL[@]}")" 20
+}
 SHEET1="$E2E_WORK/2-one-click.png"
-shot_until 2000 "$SHEET1" score_changed_from "$SHEET0" "$SHEET1"
-expect_ge "question 5's label changed after one click" \
-    "$(differing_pixels "$SHEET0" "$SHEET1" "${MINUTE5[@]}")" 10
-expect_ge "the total changed (0 -> 16)" \
-    "$(differing_pixels "$SHEET0" "$SHEET1" "${SCORE_LABEL[@]}")" 20
-
-click $Q5_RIGHT_ARROW_X $Q5_RIGHT_ARROW_Y
 SHEET2="$E2E_WORK/3-two-clicks.png"
-shot_until 2000 "$SHEET2" score_changed_from "$SHEET1" "$SHEET2"
-expect_ge "question 5's label changed after the second click" \
-    "$(differing_pixels "$SHEET1" "$SHEET2" "${MINUTE5[@]}")" 10
-expect_ge "the total changed again (16 -> 12)" \
-    "$(differing_pixels "$SHEET1" "$SHEET2" "${SCORE_LABEL[@]}")" 20
+click_arrow "$SHEET0" "$SHEET1" "question 5's label changed after one click" \
+    "the total changed (0 -> 16)"
+click_arrow "$SHEET1" "$SHEET2" "question 5's label changed after the second click" \
+    "the total changed again (16 -> 12)"
 # Two digits are wider than one.
 expect_ge "the total is wider than the \"0\" (two digits)" "$(text_width "$SHEET2")" \
     $(($(text_width "$SHEET0") * 3 / 2))
