@@ -13,7 +13,7 @@ find src tests tools $(test -d bench && echo bench) \( -name '*.cpp' -o -name '*
     xargs -0 clang-format --dry-run --Werror
 
 echo "== build"
-build -DBUILD_TESTING=ON
+build -DBUILD_TESTING=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 
 echo "== tests"
 ctest --test-dir build --output-on-failure
@@ -22,7 +22,7 @@ echo "== static checks"
 tools/static-checks.sh build
 
 echo "== tests with sanitizers"
-cmake -S . -B build-asan -G Ninja -DVORNAXI_SANITIZE=ON
+cmake -S . -B build-asan -G Ninja -DVORNAXI_SANITIZE=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build build-asan
 # Suppressions cover the platform's own libraries only; see the file.
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
