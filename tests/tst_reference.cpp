@@ -1,0 +1,92 @@
+// SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window against images of it kept in tests/reference/: the one test
+// that does not read the layout and colour tables, and so the one that sees a
+// wrong number in them. After a wanted change of the look, remake the images
+// with `cmake --build build --target reference-images` and look at their diff.
+#include "quizfixture.h"
+
+#include <QDir>
+
+namespace {
+
+// A pixel differs when a channel is more than this apart: less than any
+// colour worth telling apart, more than the rounding of an antialiased edge.
+constexpr int ChannelTolerance = 2;
+// Pixels that may differ in all, for a glyph edge drawn a shade apart by
+// another build of FreeType; a control moved by one pixel changes a whole
+// edge, tens of pixels at the least.
+constexpr int PixelsAllowed = 8;
+
+bool differs(QRgb a, QRgb b)
+{
+    return std::abs(qRed(a) - qRed(b)) > ChannelTolerance ||
+        std::abs(qGreen(a) - qGreen(b)) > ChannelTolerance ||
+        std::abs(qBlue(a) - qBlue(b)) > ChannelTolerance;
+}
+
+} // namespace
+
+class tst_Reference : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
+    void window_data();
+    void window();
+};
+
+void tst_Reference::window_data()
+{
+    QTest::addColumn<bool>("expanded");
+    QTest::newRow("compact") << false;
+    // Running, so that the minute display, its frame, its lines and the
+    // readout show instead of the stop sign.
+    QTest::newRow("expanded") << true;
+}
+
+void tst_Reference::window()
+{
+    QFETCH(bool, expanded);
+
+    Fixture f;
+    if (expanded) {
+        f.get<QPushButton>(QStringLiteral("cmdExpand"))->click();
+        f.get<QPushButton>(QStringLiteral("start"))->click();
+    }
+    const QImage shown = f.shot();
+    const QString name = QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".png");
+    const QString file = QStringLiteral(VORNAXI_REFERENCE_DIR "/") + name;
+    if (qEnvironmentVariableIsSet("VORNAXI_UPDATE_REFERENCES")) {
+        QVERIFY(shown.save(file));
+        qInfo("wrote %s", qPrintable(file));
+        return;
+    }
+
+    const QImage reference = QImage(file).convertToFormat(QImage::Format_RGB32);
+    QVERIFY2(!reference.isNull(), qPrintable(file));
+    QCOMPARE(shown.size(), reference.size());
+    // The differing pixels in magenta over the reference, to look at.
+    QImage marked = reference;
+    int differing = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            if (differs(shown.pixel(x, y), reference.pixel(x, y))) {
+                ++differing;
+                marked.setPixel(x, y, qRgb(255, 0, 255));
+            }
+        }
+    }
+    if (differing > PixelsAllowed) {
+        shown.save(QDir::current().filePath(QStringLiteral("shown-") + name));
+        marked.save(QDir::current().filePath(QStringLiteral("differing-") + name));
+    }
+    QVERIFY2(differing <= PixelsAllowed,
+             qPrintable(QStringLiteral("%1 pixels differ from %2; shown-%3 and differing-%3 in %4")
+                            .arg(differing)
+                            .arg(file, name, QDir::currentPath())));
+}
+
+QTEST_MAIN(tst_Reference)
+#include "tst_reference.moc"
