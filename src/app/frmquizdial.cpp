@@ -84,33 +84,45 @@ QFont fontOf(Geometry::FontFace face)
     return font;
 }
 
-// Pins background and text colours, so that a control neither inherits the
-// window's changing background nor a frame's blue.
-void setColours(QWidget *widget, const QColor &background, const QColor &text)
-{
-    QPalette p = widget->palette();
-    // Buttons paint with the button roles, everything else with the window's.
-    p.setColor(QPalette::Window, background);
-    p.setColor(QPalette::Button, background);
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::ButtonText, text);
-    widget->setPalette(p);
-    widget->setAutoFillBackground(true);
-}
+// Where a control's colours start from before some are pinned: what it
+// inherits from the window, or the platform's own.
+enum class From { Inherited, Platform };
+using Pinned = std::initializer_list<std::pair<QPalette::ColorRole, QColor>>;
 
-// The platform's own colours, pinned for the same reason.
-void setSystemColours(QWidget *widget)
+// Pins colours, so that a control neither inherits the window's changing
+// background nor a frame's blue: the pinned roles in every colour group,
+// over the base.
+void pinColours(QWidget *widget, From base, Pinned pinned)
 {
-    const QPalette system = QApplication::palette(widget);
     QPalette p = widget->palette();
-    for (auto role : {QPalette::Window, QPalette::WindowText, QPalette::Button,
-                      QPalette::ButtonText, QPalette::Base, QPalette::Text, QPalette::Light,
-                      QPalette::Dark, QPalette::Mid, QPalette::Midlight, QPalette::Shadow}) {
-        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            p.setColor(group, role, system.color(group, role));
+    if (base == From::Platform) {
+        const QPalette system = QApplication::palette(widget);
+        for (auto role : {QPalette::Window, QPalette::WindowText, QPalette::Button,
+                          QPalette::ButtonText, QPalette::Base, QPalette::Text, QPalette::Light,
+                          QPalette::Dark, QPalette::Mid, QPalette::Midlight, QPalette::Shadow}) {
+            for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+                p.setColor(group, role, system.color(group, role));
+            }
         }
     }
+    for (const auto &[role, colour] : pinned) {
+        p.setColor(role, colour);
+    }
     widget->setPalette(p);
+}
+
+// A control in its colours from the colour scheme, on a background of its
+// own. Buttons paint with the button roles, everything else with the window's.
+void pinColours(QWidget *widget, ColourScheme::Colours colours)
+{
+    const QColor background = QColor::fromRgb(colours.background);
+    const QColor text = QColor::fromRgb(colours.text);
+    pinColours(widget, From::Inherited,
+               {{QPalette::Window, background},
+                {QPalette::Button, background},
+                {QPalette::WindowText, text},
+                {QPalette::ButtonText, text}});
+    widget->setAutoFillBackground(true);
 }
 
 } // namespace
@@ -128,34 +140,36 @@ frmQuizdial::frmQuizdial(Beeper &beeper, ResultPrinter &printer, QWidget *parent
     setFont(fontOf(Geometry::WindowFont));
     setAutoFillBackground(true);
 
-    createControls();
-    setTabOrder();
+    // In this order, which is also the controls' stacking order.
+    createClockArea();
+    createColourButtons();
+    createScoreArea();
+    chainTabOrder();
     describeForAccessibility(*this);
     startUp();
 }
 
 frmQuizdial::~frmQuizdial() = default;
 
-void frmQuizdial::createControls()
+void frmQuizdial::createClockArea()
 {
     using namespace Geometry;
-    const QColor white(255, 255, 255);
-    const QColor blue(0, 0, 255);
 
     // Created from the bottom up: the shape, the minute display, its bevel
     // lines, then the stop-sign panel that covers all of them.
-    Shape1 =
-        place(new ShapeDecoration(QColor(255, 128, 0), QColor(255, 0, 0), Shape1BorderPixels, this),
-              QStringLiteral("Shape1"), Geometry::Shape1);
+    Shape1 = place(new ShapeDecoration(QColor::fromRgb(ColourScheme::ShapeFill),
+                                       QColor::fromRgb(ColourScheme::ShapeBorder),
+                                       Shape1BorderPixels, this),
+                   QStringLiteral("Shape1"), Geometry::Shape1);
 
     Display =
         place(new QLabel(QStringLiteral("1"), this), QStringLiteral("Display"), Geometry::Display);
-    setColours(Display, QColor(0, 0, 0), QColor(224, 224, 224));
+    pinColours(Display, ColourScheme::Display);
     Display->setAlignment(Qt::AlignCenter);
     Display->setFont(
         fitToBox(fontOf(DisplayFont), {"1", "2", "3", "4"}, Display->size(), Display->alignment()));
 
-    for (int i = 0; i < int(Lines.size()); ++i) {
+    for (int i = 0; i < LineCount; ++i) {
         Line[i] = new LineDecoration(pixels(Lines[i]), QColor::fromRgb(Lines[i].colour),
                                      LineWidthPixels, this);
         Line[i]->setObjectName(QStringLiteral("Line%1").arg(i + 1));
@@ -165,36 +179,50 @@ void frmQuizdial::createControls()
 
     // Above the panel, whose bottom row it shares.
     Label9 = place(new QLabel(this), QStringLiteral("Label9"), Geometry::Label9);
-    setColours(Label9, blue, QColor(255, 255, 0));
+    pinColours(Label9, ColourScheme::Readout);
     Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label9->setFont(
         fitToBox(fontOf(ReadoutFont), allReadouts(), Label9->size(), Label9->alignment()));
 
     start = place(new QPushButton(QStringLiteral("Start"), this), QStringLiteral("start"),
                   Geometry::Start);
+    pinColours(start, From::Platform, {});
     end =
         place(new QPushButton(QStringLiteral("QUIT"), this), QStringLiteral("end"), Geometry::End);
-    setSystemColours(end);
-    {
-        // The quit button wears the window-background colour of the system.
-        QPalette p = end->palette();
-        p.setColor(QPalette::Button, QApplication::palette().color(QPalette::Base));
-        end->setPalette(p);
-    }
+    // The quit button wears the window-background colour of the system.
+    pinColours(end, From::Platform,
+               {{QPalette::Button, QApplication::palette().color(QPalette::Base)}});
 
+    Timer1 = new TickTimer(TickTimer::Second, this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+
+    connect(start, &QPushButton::clicked, this, &frmQuizdial::TogglePeriod);
+    connect(Timer1, &TickTimer::ticked, this, &frmQuizdial::onTick);
+    // Quit ends the program at once, also in the middle of a period.
+    connect(end, &QPushButton::clicked, qApp, [] { QCoreApplication::exit(0); });
+}
+
+void frmQuizdial::createColourButtons()
+{
     colourButtons = new QButtonGroup(this);
     for (int i = 0; i < ColourScheme::Count; ++i) {
         Option1[i] = place(new QRadioButton(QString::fromLatin1(ColourScheme::Captions[i]), this),
                            indexed("Option1", i), Geometry::Option1[i]);
-        setColours(Option1[i], QColor(0, 0, 128), white);
+        pinColours(Option1[i], ColourScheme::ColourButton);
         colourButtons->addButton(Option1[i], i);
     }
+    connect(colourButtons, &QButtonGroup::idClicked, this, &frmQuizdial::onColourChosen);
+}
+
+void frmQuizdial::createScoreArea()
+{
+    using namespace Geometry;
 
     cmdExpand = place(new QPushButton(QStringLiteral("Score->"), this), QStringLiteral("cmdExpand"),
                       CmdExpand);
 
     score = place(new QLabel(QStringLiteral("0"), this), QStringLiteral("score"), Score);
-    setColours(score, blue, white);
+    pinColours(score, ColourScheme::Score);
     score->setAlignment(Qt::AlignCenter);
     QStringList totals; // every total a sheet can reach, in steps of 4 points
     for (int total = 0; total <= ScoreSheet::QuestionCount * ScoreSheet::pointsFor(1); total += 4) {
@@ -205,12 +233,8 @@ void frmQuizdial::createControls()
     cmdEnter = place(new QPushButton(QStringLiteral("Enter Team Name"), this),
                      QStringLiteral("cmdEnter"), CmdEnter);
     txtTeamName = place(new QLineEdit(this), QStringLiteral("txtTeamName"), TxtTeamName);
-    setSystemColours(txtTeamName);
-    {
-        QPalette p = txtTeamName->palette();
-        p.setColor(QPalette::Base, QColor(192, 192, 192));
-        txtTeamName->setPalette(p);
-    }
+    pinColours(txtTeamName, From::Platform,
+               {{QPalette::Base, QColor::fromRgb(ColourScheme::TeamNameBox)}});
     txtTeamName->setFont(fontOf(TeamNameFont));
     // A team name of any length: QLineEdit would cut it at 32767 characters.
     txtTeamName->setMaxLength(std::numeric_limits<int>::max());
@@ -218,28 +242,19 @@ void frmQuizdial::createControls()
     cmdPrint = place(new QPushButton(QStringLiteral("Print Results"), this),
                      QStringLiteral("cmdPrint"), CmdPrint);
     cmdPrint->setEnabled(false);
-
-    for (QPushButton *button : {start, cmdExpand, cmdEnter, cmdPrint}) {
-        setSystemColours(button);
+    for (QPushButton *button : {cmdExpand, cmdEnter, cmdPrint}) {
+        pinColours(button, From::Platform, {});
     }
 
     for (int i = 0; i < QuestionCount; ++i) {
         createQuestion(i);
     }
 
-    Timer1 = new TickTimer(TickTimer::Second, this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-
-    connect(start, &QPushButton::clicked, this, &frmQuizdial::TogglePeriod);
-    connect(Timer1, &TickTimer::ticked, this, &frmQuizdial::onTick);
     connect(cmdExpand, &QPushButton::clicked, this, &frmQuizdial::toggleSize);
-    connect(colourButtons, &QButtonGroup::idClicked, this, &frmQuizdial::onColourChosen);
     connect(cmdEnter, &QPushButton::clicked, this, &frmQuizdial::onEnterClicked);
     // Any change counts, also one that empties the name; it never goes back.
     connect(txtTeamName, &QLineEdit::textChanged, cmdPrint, [this] { cmdPrint->setEnabled(true); });
     connect(cmdPrint, &QPushButton::clicked, this, &frmQuizdial::printResults);
-    // Quit ends the program at once, also in the middle of a period.
-    connect(end, &QPushButton::clicked, qApp, [] { QCoreApplication::exit(0); });
 }
 
 void frmQuizdial::createQuestion(int index)
@@ -250,18 +265,15 @@ void frmQuizdial::createQuestion(int index)
 
     auto *frame = place(new QGroupBox(QStringLiteral("Question #%1").arg(n), this),
                         indexed("question", n), questionFrame(row));
-    setColours(frame, QColor(0, 0, 255), QColor(255, 255, 255));
-    {
-        // The frame's caption is drawn in the text colour.
-        QPalette p = frame->palette();
-        p.setColor(QPalette::Text, QColor(255, 255, 255));
-        frame->setPalette(p);
-    }
+    // The frame's caption is drawn in the text colour.
+    pinColours(frame, ColourScheme::QuestionFrame);
+    pinColours(frame, From::Inherited,
+               {{QPalette::Text, QColor::fromRgb(ColourScheme::QuestionFrame.text)}});
     question[index] = frame;
 
     auto *slider =
         place(new QScrollBar(Qt::Horizontal, frame), indexed("setminute", n), questionSlider(row));
-    setSystemColours(slider);
+    pinColours(slider, From::Platform, {});
     slider->setRange(0, ScoreSheet::MaxMinute);
     slider->setSingleStep(1);
     slider->setPageStep(1);
@@ -276,19 +288,16 @@ void frmQuizdial::createQuestion(int index)
 
     auto *label =
         place(new QLabel(QStringLiteral("X"), frame), indexed("minute", n), questionLabel(row));
-    setSystemColours(label);
-    {
-        // A label in the platform's default colours: button face and text.
-        QPalette p = label->palette();
-        p.setColor(QPalette::Window, p.color(QPalette::Button));
-        p.setColor(QPalette::WindowText, p.color(QPalette::ButtonText));
-        label->setPalette(p);
-        label->setAutoFillBackground(true);
-    }
+    // A label in the platform's default colours: button face and text.
+    const QPalette system = QApplication::palette(label);
+    pinColours(label, From::Platform,
+               {{QPalette::Window, system.color(QPalette::Active, QPalette::Button)},
+                {QPalette::WindowText, system.color(QPalette::Active, QPalette::ButtonText)}});
+    label->setAutoFillBackground(true);
     minute[index] = label;
 }
 
-void frmQuizdial::setTabOrder()
+void frmQuizdial::chainTabOrder()
 {
     // The designed keyboard order; controls that take no focus drop out.
     QList<QWidget *> order{Label9, end, Picture5};
@@ -303,7 +312,7 @@ void frmQuizdial::setTabOrder()
     for (QWidget *widget : order) {
         if (widget->focusPolicy() & Qt::TabFocus) {
             if (previous) {
-                QWidget::setTabOrder(previous, widget);
+                setTabOrder(previous, widget);
             }
             previous = widget;
         }
@@ -313,12 +322,9 @@ void frmQuizdial::setTabOrder()
 void frmQuizdial::startUp()
 {
     // seconds stays unset until the first start resets it.
-    for (int i = 0; i < ColourScheme::Count; ++i) {
-        m_palette[i] = QColor::fromRgb(ColourScheme::Palette[i]);
-    }
     onColourChosen(ColourScheme::StartIndex);
     Option1[ColourScheme::StartIndex]->setChecked(true);
-    setClientSize(Geometry::pixels(Geometry::CompactClient));
+    setClientSize(Geometry::WindowSize::Compact);
 }
 
 void frmQuizdial::TogglePeriod()
@@ -360,7 +366,7 @@ void frmQuizdial::onColourChosen(int index)
 {
     // Only the window and the stop-sign panel change; every other control
     // has its colours pinned.
-    const QColor colour = m_palette[index];
+    const QColor colour = QColor::fromRgb(ColourScheme::Palette[index]);
     QPalette p = palette();
     p.setColor(QPalette::Window, colour);
     setPalette(p);
@@ -369,20 +375,19 @@ void frmQuizdial::onColourChosen(int index)
 
 bool frmQuizdial::isExpanded() const
 {
-    return m_clientSet == Geometry::pixels(Geometry::ExpandedClient);
+    return m_size == Geometry::WindowSize::Expanded;
 }
 
 void frmQuizdial::toggleSize()
 {
-    // Only the height of the size last set decides.
-    const bool compact = m_clientSet.height() == Geometry::pixels(Geometry::CompactClient).height();
-    setClientSize(Geometry::pixels(compact ? Geometry::ExpandedClient : Geometry::CompactClient));
+    using Geometry::WindowSize;
+    setClientSize(isExpanded() ? WindowSize::Compact : WindowSize::Expanded);
 }
 
-void frmQuizdial::setClientSize(const QRect &client)
+void frmQuizdial::setClientSize(Geometry::WindowSize size)
 {
-    m_clientSet = client;
-    setFixedSize(client.size());
+    m_size = size;
+    setFixedSize(Geometry::clientSize(size));
 }
 
 void frmQuizdial::onEnterClicked()

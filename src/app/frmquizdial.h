@@ -3,9 +3,10 @@
 #pragma once
 
 #include "clock/periodclock.h"
+#include "extras/colourscheme.h"
+#include "geometry.h"
 #include "scoring/scoresheet.h"
 
-#include <QColor>
 #include <QWidget>
 
 #include <array>
@@ -46,9 +47,11 @@ public:
     bool isExpanded() const;
 
 private:
-    void createControls();
+    void createClockArea();
+    void createColourButtons();
+    void createScoreArea();
     void createQuestion(int index);
-    void setTabOrder();
+    void chainTabOrder();
     void startUp();
 
     void onTick();
@@ -56,7 +59,7 @@ private:
     void onColourChosen(int index);
     void showClock();
     void toggleSize();
-    void setClientSize(const QRect &client);
+    void setClientSize(Geometry::WindowSize size);
     void onEnterClicked();
     void printResults();
     ResultPage resultPage();
@@ -68,21 +71,18 @@ private:
     // Holds the period's seconds and minuteNo.
     PeriodClock m_clock;
     ScoreSheet m_sheet;
-    // The colours offered by the colour buttons, filled at start-up.
-    std::array<QColor, 5> m_palette;
-    // The client size last set; the size toggle goes by its height.
-    QRect m_clientSet;
+    Geometry::WindowSize m_size = Geometry::WindowSize::Compact;
 
     // Controls, named as on the layout. Arrays are indexed from 0 here;
     // their objectNames carry the index of the layout: "setminute(1)".
     StopSignPanel *Picture5 = nullptr;
     ShapeDecoration *Shape1 = nullptr;
     QLabel *Display = nullptr;
-    std::array<LineDecoration *, 6> Line{};
+    std::array<LineDecoration *, Geometry::LineCount> Line{};
     QLabel *Label9 = nullptr;
     QPushButton *start = nullptr;
     QPushButton *end = nullptr;
-    std::array<QRadioButton *, 5> Option1{};
+    std::array<QRadioButton *, ColourScheme::Count> Option1{};
     QButtonGroup *colourButtons = nullptr;
     QPushButton *cmdExpand = nullptr;
     QLabel *score = nullptr;

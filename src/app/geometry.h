@@ -6,6 +6,9 @@
 // relative to the window's client area, or to a question frame's outer edge
 // for the controls inside it.
 
+#include "extras/colourscheme.h"
+#include "scoring/scoresheet.h"
+
 #include <QColor>
 #include <QLine>
 #include <QRect>
@@ -64,7 +67,21 @@ inline QLine pixels(TwipsLine l)
 // Client areas: the compact one shows only the clock panel.
 inline constexpr Twips CompactClient{0, 0, 3975, 4860};
 inline constexpr Twips ExpandedClient{0, 0, 6465, 7110};
+// clang-format on
 
+// The window's two sizes; Score-> switches between them.
+enum class WindowSize { Compact, Expanded };
+
+inline constexpr Twips clientArea(WindowSize size)
+{
+    return size == WindowSize::Compact ? CompactClient : ExpandedClient;
+}
+inline QSize clientSize(WindowSize size)
+{
+    return pixels(clientArea(size)).size();
+}
+
+// clang-format off
 //                                  left   top  width height
 inline constexpr Twips Picture5   {   60,  120,  3180, 3345};
 inline constexpr Twips Display    {  855,  210,  1725, 2955};
@@ -79,7 +96,7 @@ inline constexpr Twips TxtTeamName{  390, 6165,  3525,  480};
 inline constexpr Twips CmdPrint   {  810, 6675,  1755,  315};
 
 // The colour buttons W, G, T, Y, B.
-inline constexpr std::array<Twips, 5> Option1{{
+inline constexpr std::array<Twips, ColourScheme::Count> Option1{{
     {  285, 4545, 540, 225},
     {  810, 4545, 540, 225},
     { 1335, 4545, 540, 225},
@@ -90,14 +107,16 @@ inline constexpr std::array<Twips, 5> Option1{{
 inline constexpr int LineWidthPixels = 3;
 inline constexpr int Shape1BorderPixels = 20;
 
-//                                         x1    y1    x2    y2  colour
-inline constexpr std::array<TwipsLine, 6> Lines{{
-    {  900, 3000, 2400, 3000, 0xffffffff},
-    { 2400,  510, 2400, 2970, 0xffffffff},
-    {  555, 3300,  555,  150, 0xffffffff},
-    {  555,  150, 2655,  150, 0xffffffff},
-    {  870,  465,  870, 2985, 0xff808080},
-    {  870,  420, 2400,  435, 0xff808080},
+// The bevel lines round the minute display.
+inline constexpr int LineCount = 6;
+//                                                 x1    y1    x2    y2  colour
+inline constexpr std::array<TwipsLine, LineCount> Lines{{
+    {  900, 3000, 2400, 3000, ColourScheme::LineLight},
+    { 2400,  510, 2400, 2970, ColourScheme::LineLight},
+    {  555, 3300,  555,  150, ColourScheme::LineLight},
+    {  555,  150, 2655,  150, ColourScheme::LineLight},
+    {  870,  465,  870, 2985, ColourScheme::LineShadow},
+    {  870,  420, 2400,  435, ColourScheme::LineShadow},
 }};
 
 // The question column: frame n (1 to 12) holds setminute(n) and minute(n).
@@ -108,9 +127,9 @@ inline constexpr int SliderWidth = 1455;
 inline constexpr int SliderHeight = 195;
 inline constexpr int MinuteLabelWidth = 285;
 
-//                                            frame  slider     label
-//                                              top  left top  left top height
-inline constexpr std::array<QuestionRow, 12> Questions{{
+//                                                          frame  slider     label
+//                                                            top  left top  left top height
+inline constexpr std::array<QuestionRow, ScoreSheet::QuestionCount> Questions{{
     {  210, 60, 210, 1590, 120, 315},
     {  750, 60, 240, 1590, 120, 315},
     { 1290, 60, 210, 1590, 135, 315},

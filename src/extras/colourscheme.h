@@ -6,10 +6,12 @@
 
 #include <array>
 
-// The background colours the moderator can choose, in the order of the
-// colour buttons "W", "G", "T", "Y" and "B".
+// Every colour of the window: the backgrounds the moderator can choose, and
+// the controls' own colours, which no choice of background changes.
 namespace ColourScheme {
 
+// The background colours, in the order of the colour buttons "W", "G", "T",
+// "Y" and "B".
 inline constexpr int Count = 5;
 inline constexpr std::array<const char *, Count> Captions{"W", "G", "T", "Y", "B"};
 inline constexpr std::array<QRgb, Count> Palette{
@@ -21,5 +23,31 @@ inline constexpr std::array<QRgb, Count> Palette{
 };
 // The window starts cyan.
 inline constexpr int StartIndex = 2;
+
+struct Colours
+{
+    QRgb background;
+    QRgb text;
+};
+
+inline constexpr QRgb Blue = qRgb(0, 0, 255);
+inline constexpr QRgb White = qRgb(255, 255, 255);
+
+// clang-format off
+//                                      background       text
+inline constexpr Colours Display       {qRgb(0, 0, 0),   qRgb(224, 224, 224)};
+inline constexpr Colours Readout       {Blue,            qRgb(255, 255, 0)};
+inline constexpr Colours ColourButton  {qRgb(0, 0, 128), White};
+inline constexpr Colours Score         {Blue,            White};
+inline constexpr Colours QuestionFrame {Blue,            White};
+// clang-format on
+
+inline constexpr QRgb TeamNameBox = qRgb(192, 192, 192);
+// The frame behind the minute display: orange inside a red border.
+inline constexpr QRgb ShapeFill = qRgb(255, 128, 0);
+inline constexpr QRgb ShapeBorder = qRgb(255, 0, 0);
+// The bevel lines round the minute display.
+inline constexpr QRgb LineLight = White;
+inline constexpr QRgb LineShadow = qRgb(128, 128, 128);
 
 } // namespace ColourScheme
