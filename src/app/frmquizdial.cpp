@@ -7,6 +7,7 @@
 #include "clock/ticktimer.h"
 #include "decorations.h"
 #include "extras/colourscheme.h"
+#include "extras/printflow.h"
 #include "extras/resultprinter.h"
 #include "geometry.h"
 #include "stopsignpanel.h"
@@ -18,7 +19,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -28,38 +28,6 @@
 namespace {
 
 const QString Title = QStringLiteral("Vornaxi Timer v3.0");
-
-// Titles tell the cases apart at a glance (and for the end-to-end test).
-QString failureTitle(PrintOutcome outcome)
-{
-    switch (outcome) {
-    case PrintOutcome::NoPrinter:
-        return QStringLiteral("No printer");
-    case PrintOutcome::NoDefaultPrinter:
-        return QStringLiteral("No default printer");
-    case PrintOutcome::JobFailed:
-    case PrintOutcome::Printed:
-        break;
-    }
-    return QStringLiteral("Print job failed");
-}
-
-QString failureText(PrintOutcome outcome)
-{
-    switch (outcome) {
-    case PrintOutcome::NoPrinter:
-        return QStringLiteral("Nothing was printed: no printer is available. "
-                              "The printing service may not be running.");
-    case PrintOutcome::NoDefaultPrinter:
-        return QStringLiteral("Nothing was printed: no default printer is set. "
-                              "Choose one in the system's printer settings.");
-    case PrintOutcome::JobFailed:
-    case PrintOutcome::Printed:
-        break;
-    }
-    return QStringLiteral("Nothing was printed: the print job could not be started "
-                          "on the default printer.");
-}
 
 template<typename Control>
 Control *place(Control *control, const QString &name, Geometry::Twips where)
@@ -181,8 +149,8 @@ void frmQuizdial::createClockArea()
     Label9 = place(new QLabel(this), QStringLiteral("Label9"), Geometry::Label9);
     pinColours(Label9, ColourScheme::Readout);
     Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label9->setFont(
-        fitToBox(fontOf(ReadoutFont), allReadouts(), Label9->size(), Label9->alignment()));
+    Label9->setFont(fitToBox(fontOf(ReadoutFont), PeriodClock::allReadouts(), Label9->size(),
+                             Label9->alignment()));
 
     start = place(new QPushButton(QStringLiteral("Start"), this), QStringLiteral("start"),
                   Geometry::Start);
@@ -224,11 +192,8 @@ void frmQuizdial::createScoreArea()
     score = place(new QLabel(QStringLiteral("0"), this), QStringLiteral("score"), Score);
     pinColours(score, ColourScheme::Score);
     score->setAlignment(Qt::AlignCenter);
-    QStringList totals; // every total a sheet can reach, in steps of 4 points
-    for (int total = 0; total <= ScoreSheet::QuestionCount * ScoreSheet::pointsFor(1); total += 4) {
-        totals << QString::number(total);
-    }
-    score->setFont(fitToBox(fontOf(ScoreFont), totals, score->size(), score->alignment()));
+    score->setFont(
+        fitToBox(fontOf(ScoreFont), ScoreSheet::allTotals(), score->size(), score->alignment()));
 
     cmdEnter = place(new QPushButton(QStringLiteral("Enter Team Name"), this),
                      QStringLiteral("cmdEnter"), CmdEnter);
@@ -397,56 +362,9 @@ void frmQuizdial::onEnterClicked()
     txtTeamName->setFocus(Qt::OtherFocusReason);
 }
 
-ResultPage frmQuizdial::resultPage()
+void frmQuizdial::printResults()
 {
     // Drawn from the widgets themselves, so windows covering this one do not
     // matter; only the client area of the current size is in it.
-    return ResultSheet::record(*this, txtTeamName->text());
-}
-
-void frmQuizdial::printResults()
-{
-    const ResultPage page = resultPage();
-    const PrintOutcome outcome = m_printer.print(page);
-    if (outcome != PrintOutcome::Printed) {
-        offerPdf(page, outcome);
-    }
-}
-
-void frmQuizdial::offerPdf(const ResultPage &page, PrintOutcome outcome)
-{
-    auto *box = new QMessageBox(QMessageBox::Warning, failureTitle(outcome), failureText(outcome),
-                                QMessageBox::Save | QMessageBox::Cancel, this);
-    box->setObjectName(QStringLiteral("printFailed"));
-    box->setTextFormat(Qt::PlainText);
-    box->setInformativeText(QStringLiteral("You can save the result sheet as a PDF file instead."));
-    box->button(QMessageBox::Save)->setText(QStringLiteral("Save as PDF..."));
-    box->setDefaultButton(QMessageBox::Save);
-    // open(), not exec(): the clock keeps its own pace, and closing the window
-    // while the message is up takes the message along instead of returning
-    // into a window that is gone.
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    connect(box, &QMessageBox::buttonClicked, this, [this, box, page](QAbstractButton *button) {
-        if (box->standardButton(button) == QMessageBox::Save) {
-            m_printer.askPdfFileName(
-                this, ResultSheet::pdfFileName(page.teamName),
-                [this, page](const QString &fileName) { savePdf(page, fileName); });
-        }
-    });
-    box->open();
-}
-
-void frmQuizdial::savePdf(const ResultPage &page, const QString &fileName)
-{
-    if (m_printer.saveAsPdf(page, fileName)) {
-        return;
-    }
-    auto *box =
-        new QMessageBox(QMessageBox::Warning, QStringLiteral("PDF not saved"),
-                        QStringLiteral("The PDF file could not be written:\n%1").arg(fileName),
-                        QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("pdfFailed"));
-    box->setTextFormat(Qt::PlainText);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    ResultSheet::printOrOfferPdf(m_printer, ResultSheet::record(*this, txtTeamName->text()), this);
 }

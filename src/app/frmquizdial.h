@@ -14,8 +14,6 @@
 class Beeper;
 class LineDecoration;
 class ResultPrinter;
-struct ResultPage;
-enum class PrintOutcome;
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
@@ -62,9 +60,6 @@ private:
     void setClientSize(Geometry::WindowSize size);
     void onEnterClicked();
     void printResults();
-    ResultPage resultPage();
-    void offerPdf(const ResultPage &page, PrintOutcome outcome);
-    void savePdf(const ResultPage &page, const QString &fileName);
 
     Beeper &m_beeper;
     ResultPrinter &m_printer;

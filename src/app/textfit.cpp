@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textfit.h"
 
-#include "clock/periodclock.h"
-
 #include <QFontMetrics>
 
 namespace {
@@ -39,15 +37,4 @@ QFont fitToBox(QFont font, const QStringList &texts, QSize box, Qt::Alignment al
         font.setPixelSize(font.pixelSize() - 1);
     }
     return font;
-}
-
-QStringList allReadouts()
-{
-    QStringList texts;
-    for (qint16 minute = 1; minute <= PeriodClock::MinutesPerPeriod; ++minute) {
-        for (qint16 second = 0; second < PeriodClock::SecondsPerMinute; ++second) {
-            texts << PeriodClock::formatReadout(minute, second);
-        }
-    }
-    return texts;
 }

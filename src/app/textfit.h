@@ -11,6 +11,3 @@
 // named fonts (or their metric-compatible stand-ins) nothing changes; a wider
 // fallback face must not cut the clock's digits off.
 QFont fitToBox(QFont font, const QStringList &texts, QSize box, Qt::Alignment alignment);
-
-// Every text the clock readout can show: " 1:00" to " 4:59".
-QStringList allReadouts();

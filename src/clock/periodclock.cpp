@@ -63,3 +63,14 @@ QString PeriodClock::formatReadout(qint16 minuteNo, qint16 seconds)
     }
     return minute + u':' + second;
 }
+
+QStringList PeriodClock::allReadouts()
+{
+    QStringList texts;
+    for (qint16 minute = 1; minute <= MinutesPerPeriod; ++minute) {
+        for (qint16 second = 0; second < SecondsPerMinute; ++second) {
+            texts << formatReadout(minute, second);
+        }
+    }
+    return texts;
+}

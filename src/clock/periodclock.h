@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -36,6 +36,8 @@ public:
 
     // " 1:05": a space, the minute, a colon and two digits of seconds.
     static QString formatReadout(qint16 minuteNo, qint16 seconds);
+    // Every text the readout can show: " 1:00" to " 4:59".
+    static QStringList allReadouts();
 
 private:
     std::function<void()> m_beep;

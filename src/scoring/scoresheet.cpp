@@ -53,3 +53,14 @@ QString ScoreSheet::totalText() const
 {
     return QString::number(total());
 }
+
+QStringList ScoreSheet::allTotals()
+{
+    // Every answer's points are a multiple of the last minute's, and any
+    // multiple of them up to a full sheet can be made.
+    QStringList totals;
+    for (int total = 0; total <= QuestionCount * pointsFor(1); total += pointsFor(MaxMinute)) {
+        totals << QString::number(total);
+    }
+    return totals;
+}

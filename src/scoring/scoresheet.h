@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -28,6 +28,8 @@ public:
     // or nothing for "not answered".
     QString minuteText(int question) const;
     QString totalText() const;
+    // Every total a sheet can reach, as totalText() shows it.
+    static QStringList allTotals();
 
 private:
     std::array<int, QuestionCount> m_answers{};
