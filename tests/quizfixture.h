@@ -7,6 +7,7 @@
 
 #include "app/beeper.h"
 #include "app/frmquizdial.h"
+#include "app/geometry.h"
 #include "clock/ticktimer.h"
 #include "extras/resultprinter.h"
 
@@ -18,6 +19,10 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
+
+// The window's client area in pixels, in its two sizes.
+inline const QSize CompactSize = Geometry::clientSize(Geometry::WindowSize::Compact);
+inline const QSize ExpandedSize = Geometry::clientSize(Geometry::WindowSize::Expanded);
 
 class CountingBeeper final : public Beeper
 {
@@ -59,9 +64,21 @@ public:
     QStringList suggested;
 };
 
+// The style main() sets; in place before a window takes the platform's
+// colours from it.
+struct FusionStyle
+{
+    FusionStyle()
+    {
+        if (QApplication::style()->name() != QLatin1String("fusion")) {
+            QApplication::setStyle(QStringLiteral("Fusion"));
+        }
+    }
+};
+
 // A fresh window as the program shows it, with its beeps counted and its
 // pages kept.
-struct Fixture
+struct Fixture : FusionStyle
 {
     CountingBeeper beeper;
     KeepingPrinter printer;
@@ -83,6 +100,27 @@ struct Fixture
         return child;
     }
     void click(const QString &name) { QTest::mouseClick(get<QPushButton>(name), Qt::LeftButton); }
+    // A click on the right or left arrow of setminute(n).
+    void clickArrow(int n, bool right = true)
+    {
+        auto *s = get<QScrollBar>(QStringLiteral("setminute(%1)").arg(n));
+        QTest::mouseClick(s, Qt::LeftButton, {},
+                          QPoint(right ? s->width() - 3 : 2, s->height() / 2));
+    }
+    // Unlocks the team name box and types into it (in the expanded window).
+    void enterName(const QString &text)
+    {
+        click(QStringLiteral("cmdEnter"));
+        QTest::keyClicks(get(QStringLiteral("txtTeamName")), text);
+    }
+    // Print Results from the keyboard, which also reaches it in the compact
+    // size, where it cannot be clicked.
+    void print()
+    {
+        auto *button = get<QPushButton>(QStringLiteral("cmdPrint"));
+        button->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(button, Qt::Key_Space);
+    }
     void tick(int count = 1)
     {
         auto *timer = get<TickTimer>(QStringLiteral("Timer1"));
@@ -104,6 +142,47 @@ inline int countColour(const QImage &image, const QRect &area, QRgb colour)
         }
     }
     return n;
+}
+
+// Whether two colours are within tolerance of each other in every channel.
+inline bool near(QRgb a, QRgb b, int tolerance)
+{
+    return std::abs(qRed(a) - qRed(b)) <= tolerance &&
+        std::abs(qGreen(a) - qGreen(b)) <= tolerance && std::abs(qBlue(a) - qBlue(b)) <= tolerance;
+}
+
+// How many pixels of two images of one size are not near each other; marked,
+// if given, shows them in magenta.
+inline int differingPixels(const QImage &a, const QImage &b, int tolerance,
+                           QImage *marked = nullptr)
+{
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (!near(a.pixel(x, y), b.pixel(x, y), tolerance)) {
+                ++n;
+                if (marked) {
+                    marked->setPixel(x, y, qRgb(255, 0, 255));
+                }
+            }
+        }
+    }
+    return n;
+}
+
+// The smallest rectangle that holds every pixel for which inked() is true.
+template<typename Predicate>
+QRect inkBox(const QImage &image, Predicate inked)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (inked(image.pixel(x, y))) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
 }
 
 // Where a scroll bar's thumb is drawn now.

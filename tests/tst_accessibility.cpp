@@ -30,7 +30,6 @@ class tst_Accessibility : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
     void everyFocusableControlHasAName();
     void sliderNamesSayTheQuestion();
     void readoutAndDigitAreReadAsShown();

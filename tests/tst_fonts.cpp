@@ -16,19 +16,9 @@ bool fallbackRun()
 }
 
 // The inked pixels of one colour (within a tolerance) in an image.
-QRect ink(const QImage &image, QColor colour)
+QRect ink(const QImage &image, QRgb colour)
 {
-    QRect box;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (qAbs(c.red() - colour.red()) < 40 && qAbs(c.green() - colour.green()) < 40 &&
-                qAbs(c.blue() - colour.blue()) < 40) {
-                box |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return box;
+    return inkBox(image, [colour](QRgb c) { return near(c, colour, 39); });
 }
 
 } // namespace
@@ -38,7 +28,6 @@ class tst_Fonts : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
     void faces_data();
     void faces();
     void textsStayInsideTheirBoxes();
@@ -47,35 +36,48 @@ private slots:
 void tst_Fonts::faces_data()
 {
     QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("standIn"); // the metric-compatible face
-    QTest::addColumn<int>("designedPixels");
+    // The metric-compatible face; none for text not fitted to its box.
+    QTest::addColumn<QString>("standIn");
+    QTest::addColumn<double>("points"); // as designed, at 96 dpi
+
+    using namespace Geometry;
     QTest::newRow("minute display") << "Display"
-                                    << "Liberation Sans" << 171;
+                                    << "Liberation Sans" << DisplayFont.points;
     QTest::newRow("clock readout") << "Label9"
-                                   << "Liberation Serif" << 64;
+                                   << "Liberation Serif" << ReadoutFont.points;
     QTest::newRow("total score") << "score"
-                                 << "Liberation Serif" << 48;
+                                 << "Liberation Serif" << ScoreFont.points;
+    QTest::newRow("team name") << "txtTeamName"
+                               << "" << TeamNameFont.points;
+    QTest::newRow("window default") << "start"
+                                    << "" << WindowFont.points;
+    QTest::newRow("frames use the default") << "question(4)"
+                                            << "" << WindowFont.points;
 }
 
 void tst_Fonts::faces()
 {
     QFETCH(QString, control);
     QFETCH(QString, standIn);
-    QFETCH(int, designedPixels);
+    QFETCH(double, points);
 
     Fixture f;
     const QFont font = f.get(control)->font();
-    const QString face = QFontInfo(font).family();
-    if (fallbackRun()) {
+    const QFontInfo info(font);
+    const int designedPixels = Geometry::pointsToPixels(points);
+    QCOMPARE(info.weight(), int(QFont::Bold));
+    if (standIn.isEmpty()) {
+        QCOMPARE(info.pixelSize(), designedPixels);
+    } else if (fallbackRun()) {
         // Otherwise this run would test nothing new.
-        QVERIFY2(!face.startsWith(QLatin1String("Liberation")) &&
-                     !face.startsWith(QLatin1String("Nimbus")),
-                 qPrintable(face));
+        QVERIFY2(!info.family().startsWith(QLatin1String("Liberation")) &&
+                     !info.family().startsWith(QLatin1String("Nimbus")),
+                 qPrintable(info.family()));
         QVERIFY(font.pixelSize() <= designedPixels);
     } else {
         // With the stand-in faces the design's sizes are kept exactly.
-        QCOMPARE(face, standIn);
-        QCOMPARE(font.pixelSize(), designedPixels);
+        QCOMPARE(info.family(), standIn);
+        QCOMPARE(info.pixelSize(), designedPixels);
     }
 }
 
@@ -88,7 +90,7 @@ void tst_Fonts::textsStayInsideTheirBoxes()
     f.tick(239); // " 4:59", the last and among the widest
     QCOMPARE(readout->text(), QStringLiteral(" 4:59"));
 
-    const QRect text = ink(readout->grab().toImage(), QColor(255, 255, 0));
+    const QRect text = ink(readout->grab().toImage(), ColourScheme::Readout.text);
     QVERIFY2(!text.isEmpty(), "no readout text drawn");
     // Cut-off text runs into the box's edge.
     QVERIFY2(readout->rect().adjusted(1, 1, -1, -1).contains(text),
@@ -102,7 +104,7 @@ void tst_Fonts::textsStayInsideTheirBoxes()
     // All five characters are there: wider than four digit widths.
     QVERIFY(text.width() > readout->width() / 2);
 
-    const QRect glyph = ink(digit->grab().toImage(), QColor(224, 224, 224));
+    const QRect glyph = ink(digit->grab().toImage(), ColourScheme::Display.text);
     QVERIFY(!glyph.isEmpty());
     QVERIFY(digit->rect().adjusted(1, 1, -1, -1).contains(glyph));
     QVERIFY(glyph.height() > digit->height() / 2);

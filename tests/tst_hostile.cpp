@@ -15,17 +15,11 @@ class tst_Hostile : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void clickBursts();
     void hugePastedName();
     void strangeNamesArePlainText_data();
     void strangeNamesArePlainText();
 };
-
-void tst_Hostile::initTestCase()
-{
-    QApplication::setStyle(QStringLiteral("Fusion"));
-}
 
 void tst_Hostile::clickBursts()
 {
@@ -44,9 +38,9 @@ void tst_Hostile::clickBursts()
     for (int i = 0; i < 1000; ++i) {
         f.click(QStringLiteral("cmdExpand"));
     }
-    QCOMPARE(f.window.size(), QSize(265, 324));
+    QCOMPARE(f.window.size(), CompactSize);
     f.click(QStringLiteral("cmdExpand"));
-    QCOMPARE(f.window.size(), QSize(431, 474));
+    QCOMPARE(f.window.size(), ExpandedSize);
     // The period ran on through all of it.
     QCOMPARE(readout->text(), QStringLiteral(" 2:15"));
     QCOMPARE(f.beeper.count, 1002);
@@ -78,7 +72,7 @@ void tst_Hostile::hugePastedName()
     f.click(QStringLiteral("cmdPrint"));
     QCOMPARE(f.printer.printed.size(), 1);
     QCOMPARE(f.printer.printed.first().teamName, huge);
-    QCOMPARE(f.printer.printed.first().size, QSize(431, 474));
+    QCOMPARE(f.printer.printed.first().size, ExpandedSize);
     // Responsive: pasting, showing and printing take a moment, not minutes.
     QVERIFY2(elapsed.elapsed() < 10000, qPrintable(QString::number(elapsed.elapsed())));
     f.window.repaint();
@@ -122,7 +116,7 @@ void tst_Hostile::strangeNamesArePlainText()
     QCOMPARE(f.printer.printed.size(), 1);
     QCOMPARE(f.printer.printed.first().teamName, edit->text());
     // The window itself came to no harm.
-    QCOMPARE(f.window.size(), QSize(431, 474));
+    QCOMPARE(f.window.size(), ExpandedSize);
     QCOMPARE(f.get<QLabel>(QStringLiteral("score"))->text(), QStringLiteral("0"));
 }
 

@@ -40,29 +40,20 @@ struct Seen
 
     QString toString() const
     {
-        QStringList values_;
-        for (int v : values) {
-            values_ << QString::number(v);
-        }
-        return QStringLiteral("running=%1 caption='%2' readout='%3' digit='%4' digitShown=%5 "
-                              "stopSign=%6 beeps=%7\n  values=%8 labels='%9' total='%10'\n"
-                              "  background=%11 panel=%12 nameEnabled=%13 printEnabled=%14 "
-                              "name='%15' size=%16x%17 prints=%18 lastPrint=%19x%20")
-            .arg(running)
-            .arg(startCaption, readout, digit)
-            .arg(digitShown)
-            .arg(stopSignShown)
-            .arg(beeps)
-            .arg(values_.join(u','), labels.join(u'|'), total, background.name(),
-                 panelBackground.name())
-            .arg(nameEnabled)
-            .arg(printEnabled)
-            .arg(name.left(40))
-            .arg(size.width())
-            .arg(size.height())
-            .arg(prints)
-            .arg(lastPrintSize.width())
-            .arg(lastPrintSize.height());
+        QString text;
+        QDebug(&text).nospace() << "running=" << running << " caption=" << startCaption
+                                << " readout=" << readout << " digit=" << digit
+                                << " digitShown=" << digitShown << " stopSign=" << stopSignShown
+                                << " beeps=" << beeps
+                                << "\n  values=" << QList<int>(values.begin(), values.end())
+                                << " labels=" << labels << " total=" << total
+                                << "\n  background=" << background.name()
+                                << " panel=" << panelBackground.name()
+                                << " nameEnabled=" << nameEnabled
+                                << " printEnabled=" << printEnabled << " name=" << name.left(40)
+                                << " size=" << size << " prints=" << prints
+                                << " lastPrint=" << lastPrintSize;
+        return text;
     }
 };
 
@@ -75,9 +66,6 @@ struct Model
     std::array<bool, 12> touched{};
     bool expanded = false;
 
-    static constexpr std::array<QRgb, 5> Colours{0xffffffff, 0xff00c000, 0xff00ffff, 0xffffff00,
-                                                 0xff000000};
-
     Model()
     {
         s.startCaption = QStringLiteral("Start");
@@ -88,8 +76,8 @@ struct Model
             s.labels << QStringLiteral("X");
         }
         s.total = QStringLiteral("0");
-        s.background = s.panelBackground = QColor(0, 255, 255);
-        s.size = QSize(265, 324);
+        colour(ColourScheme::StartIndex);
+        s.size = CompactSize;
     }
 
     void toggle()
@@ -139,11 +127,14 @@ struct Model
         }
         s.total = QString::number(total);
     }
-    void colour(int i) { s.background = s.panelBackground = QColor::fromRgb(Colours[i]); }
+    void colour(int i)
+    {
+        s.background = s.panelBackground = QColor::fromRgb(ColourScheme::Palette[i]);
+    }
     void toggleSize()
     {
         expanded = !expanded;
-        s.size = expanded ? QSize(431, 474) : QSize(265, 324);
+        s.size = expanded ? ExpandedSize : CompactSize;
     }
     void edit(const QString &text)
     {
@@ -233,7 +224,6 @@ class tst_Model : public QObject
 private slots:
     void initTestCase()
     {
-        QApplication::setStyle(QStringLiteral("Fusion"));
         // Every size toggle makes the offscreen platform warn that it cannot
         // pass the fixed size on; thousands of those would drown a failure.
         static const QtMessageHandler previous = qInstallMessageHandler(
@@ -296,9 +286,7 @@ void tst_Model::randomSessions()
         } else if (kind < 690) {
             const bool right = random.bounded(2);
             last = QStringLiteral("arrow %1 of slider %2").arg(right ? "right" : "left").arg(q + 1);
-            QScrollBar *s = d.sliders[q];
-            QTest::mouseClick(s, Qt::LeftButton, {},
-                              QPoint(right ? s->width() - 3 : 2, s->height() / 2));
+            d.clickArrow(q + 1, right);
             m.setValue(q, m.s.values[q] + (right ? 1 : -1));
         } else if (kind < 850) {
             static constexpr Qt::Key keys[] = {Qt::Key_Right, Qt::Key_Left,   Qt::Key_Home,

@@ -18,13 +18,6 @@ constexpr int ChannelTolerance = 2;
 // edge, tens of pixels at the least.
 constexpr int PixelsAllowed = 8;
 
-bool differs(QRgb a, QRgb b)
-{
-    return std::abs(qRed(a) - qRed(b)) > ChannelTolerance ||
-        std::abs(qGreen(a) - qGreen(b)) > ChannelTolerance ||
-        std::abs(qBlue(a) - qBlue(b)) > ChannelTolerance;
-}
-
 } // namespace
 
 class tst_Reference : public QObject
@@ -32,7 +25,6 @@ class tst_Reference : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
     void window_data();
     void window();
 };
@@ -67,17 +59,8 @@ void tst_Reference::window()
     const QImage reference = QImage(file).convertToFormat(QImage::Format_RGB32);
     QVERIFY2(!reference.isNull(), qPrintable(file));
     QCOMPARE(shown.size(), reference.size());
-    // The differing pixels in magenta over the reference, to look at.
-    QImage marked = reference;
-    int differing = 0;
-    for (int y = 0; y < shown.height(); ++y) {
-        for (int x = 0; x < shown.width(); ++x) {
-            if (differs(shown.pixel(x, y), reference.pixel(x, y))) {
-                ++differing;
-                marked.setPixel(x, y, qRgb(255, 0, 255));
-            }
-        }
-    }
+    QImage marked = reference; // the differing pixels in magenta, to look at
+    const int differing = differingPixels(shown, reference, ChannelTolerance, &marked);
     if (differing > PixelsAllowed) {
         shown.save(QDir::current().filePath(QStringLiteral("shown-") + name));
         marked.save(QDir::current().filePath(QStringLiteral("differing-") + name));

@@ -5,6 +5,8 @@
 // with one titled window costs, measured the same way as the real program.
 // With the argument "text" the window also shows one line of text: the
 // price of the font machinery alone, which the bare floor never loads.
+#include "app/geometry.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QWidget>
@@ -17,7 +19,7 @@ int main(int argc, char *argv[])
     QWidget window;
     window.setWindowTitle(QStringLiteral("Vornaxi Floor"));
     // The compact window's size, so both map the same number of pixels.
-    window.resize(265, 324);
+    window.resize(Geometry::clientSize(Geometry::WindowSize::Compact));
     if (argc > 1 && std::strcmp(argv[1], "text") == 0) {
         new QLabel(QStringLiteral("1:00"), &window);
     }
