@@ -7,6 +7,7 @@
 #include "quizfixture.h"
 
 #include <QDir>
+#include <QLineEdit>
 
 namespace {
 
@@ -34,7 +35,7 @@ void tst_Reference::window_data()
     QTest::addColumn<bool>("expanded");
     QTest::newRow("compact") << false;
     // Running, so that the minute display, its frame, its lines and the
-    // readout show instead of the stop sign.
+    // readout show instead of the stop sign; with a team name, in its font.
     QTest::newRow("expanded") << true;
 }
 
@@ -46,6 +47,10 @@ void tst_Reference::window()
     if (expanded) {
         f.get<QPushButton>(QStringLiteral("cmdExpand"))->click();
         f.get<QPushButton>(QStringLiteral("start"))->click();
+        f.get<QPushButton>(QStringLiteral("cmdEnter"))->click();
+        auto *name = f.get<QLineEdit>(QStringLiteral("txtTeamName"));
+        name->setText(QStringLiteral("Owls"));
+        name->clearFocus(); // no text cursor, which blinks
     }
     const QImage shown = f.shot();
     const QString name = QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".png");
