@@ -169,8 +169,8 @@ struct PrintFixture : Fixture
         auto *s = get<QScrollBar>(QStringLiteral("setminute(%1)").arg(n));
         QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(s->width() - 3, s->height() / 2));
     }
-    // Print Results from the keyboard, which also reaches it in the compact
-    // size, where it cannot be clicked.
+    // Print Results from the keyboard. (In the compact size, where no user
+    // reaches the hidden button, the key goes to it all the same.)
     void print()
     {
         printButton()->setFocus(Qt::TabFocusReason);

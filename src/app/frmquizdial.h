@@ -17,6 +17,7 @@ struct ResultPage;
 enum class PrintOutcome;
 class QButtonGroup;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -45,11 +46,15 @@ public:
     const PeriodClock &periodClock() const { return m_clock; }
     bool isExpanded() const;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void createControls();
     void createQuestion(int index);
     void setTabOrder();
     void startUp();
+    void setUpKeyboard();
 
     void onTick();
     void onSetminuteChanged(int index);
@@ -57,6 +62,7 @@ private:
     void showClock();
     void toggleSize();
     void setClientSize(const QRect &client);
+    void showOnlyTheClientArea();
     void onEnterClicked();
     void printResults();
     ResultPage resultPage();
