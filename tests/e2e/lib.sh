@@ -216,6 +216,18 @@ click() {
     xdotool mousemove "$1" "$2" click 1
 }
 
+# keys KEY...: presses and lets go of each key in turn (xdotool's key names:
+# Tab, shift+Tab, Return, KP_Enter, space, Right...), sent to the window that
+# has the keyboard focus.
+keys() {
+    xdotool key --delay 40 "$@"
+}
+
+# window_up TITLE: is a window of that title mapped (a message, say)?
+window_up() {
+    xwininfo -name "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
+}
+
 # ---- screenshots and pixels ------------------------------------------------
 
 # shot FILE: screenshot of the program's window (PNG or PPM by the file's
