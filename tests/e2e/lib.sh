@@ -4,8 +4,8 @@
 #
 # Everything a test starts is recorded and stopped by the EXIT trap, and the
 # work folder (logs, screenshots) is kept and printed when a check failed.
-# Every service the program meets is the test's own (X server, session bus),
-# on an address in the work folder: none of the desktop's is reached.
+# Every service the program meets is the test's own (X server, session bus,
+# printing), on an address in the work folder: none of the machine's.
 
 # shellcheck source=tests/e2e/processes.sh
 . "$(dirname "${BASH_SOURCE[0]}")/processes.sh"
@@ -27,6 +27,8 @@ mkdir -m 0700 "$XDG_RUNTIME_DIR"
 # Where the suite runs inside a desktop session, these would lead the program
 # to that session's display server, session manager and accessibility bus.
 unset WAYLAND_DISPLAY SESSION_MANAGER AT_SPI_BUS_ADDRESS
+# No printing service, unless a test starts its own: never the machine's.
+export CUPS_SERVER=$E2E_WORK/no-cups.sock
 
 # ---- reporting -------------------------------------------------------------
 

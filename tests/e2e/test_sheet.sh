@@ -99,8 +99,7 @@ expect_eq "no bell from the sheet or the colours" "$(bell_count)" 0
 
 echo "# the keyboard alone, from start-up"
 stop_pid "$APP_PID"
-# No printing service: printing ends in the "No printer" message.
-APP_ENV=("CUPS_SERVER=$E2E_WORK/no-cups.sock")
+# No printing service (lib.sh's): printing ends in the "No printer" message.
 start_app "$APP_BIN"
 # The focus starts on Start: Space starts the period, Return stops it.
 keys space
