@@ -1,12 +1,30 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test: unit, widget and
-# end-to-end (the real binary under a private Xvfb, a real CUPS queue), then
-# the static checks, then the whole suite again built with AddressSanitizer
-# (leaks included) and UndefinedBehaviorSanitizer.
+# end-to-end (the real binary under a private Xvfb, session bus and cupsd),
+# then the static checks, then the whole suite again built with
+# AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer. After
+# each run of the suite no process it started may still be running.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/deps.sh
+source tests/e2e/processes.sh
 install_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+
+# Every process the tests start inherits the mark, daemons included.
+export VORNAXI_TEST_RUN="$$.$EPOCHREALTIME"
+
+# run_suite BUILD_DIR: every test of a build; fails, naming them, if any of
+# the processes the tests started outlives them (and stops those)
+run_suite() {
+    local status=0 pid
+    ctest --test-dir "$1" --output-on-failure || status=$?
+    for pid in $(marked_pids "VORNAXI_TEST_RUN=$VORNAXI_TEST_RUN"); do
+        echo "FAIL: the tests of $1 left pid $pid running: $(command_of "$pid")"
+        stop_pid "$pid"
+        status=1
+    done
+    return "$status"
+}
 
 echo "== format"
 find src tests tools $(test -d bench && echo bench) \( -name '*.cpp' -o -name '*.h' \) -print0 |
@@ -16,7 +34,7 @@ echo "== build"
 build -DBUILD_TESTING=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 
 echo "== tests"
-ctest --test-dir build --output-on-failure
+run_suite build
 
 echo "== static checks"
 tools/static-checks.sh build
@@ -28,4 +46,4 @@ cmake --build build-asan
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest --test-dir build-asan --output-on-failure
+run_suite build-asan

@@ -113,8 +113,8 @@ struct Fixture : FusionStyle
         click(QStringLiteral("cmdEnter"));
         QTest::keyClicks(get(QStringLiteral("txtTeamName")), text);
     }
-    // Print Results from the keyboard, which also reaches it in the compact
-    // size, where it cannot be clicked.
+    // Print Results from the keyboard. (In the compact size, where no user
+    // reaches the hidden button, the key goes to it all the same.)
     void print()
     {
         auto *button = get<QPushButton>(QStringLiteral("cmdPrint"));

@@ -98,6 +98,11 @@ void tst_Accessibility::runAPeriodAndFillTheSheet()
     QTRY_VERIFY(f.window.periodClock().isRunning());
     QCOMPARE(start->text(QAccessible::Name), QStringLiteral("Stop/Reset"));
 
+    // The sheet is hidden until "Score sheet" opens it.
+    accessible(f.get(QStringLiteral("cmdExpand")))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY(f.window.isExpanded());
     QAccessibleInterface *slider = accessible(f.get(QStringLiteral("setminute(5)")));
     QVERIFY(slider->valueInterface());
     slider->valueInterface()->setCurrentValue(2);

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,6 +41,7 @@ private slots:
     void compactShowsOnlyTheClockPanel();
     void expandedShowsEverything();
     void sizeToggle();
+    void tabOrder_data();
     void tabOrder();
     void stopSignCoversTheDisplay();
     void periodInTheWindow();
@@ -97,7 +99,6 @@ void tst_frmQuizdial::startUpState()
     }
     QCOMPARE(shown, text);
     QCOMPARE(w->isEnabled(), enabled);
-    QVERIFY(!w->isHidden());
 }
 
 void tst_frmQuizdial::compactShowsOnlyTheClockPanel()
@@ -107,9 +108,12 @@ void tst_frmQuizdial::compactShowsOnlyTheClockPanel()
     const QRect client = f.window.rect();
     for (const QString &name : CompactOnly) {
         QVERIFY2(client.contains(f.inWindow(f.get(name))), qPrintable(name));
+        QVERIFY2(f.get(name)->isVisible(), qPrintable(name));
     }
+    // Out of sight, and hidden, so that they take no focus.
     for (const QString &name : expandedOnly()) {
         QVERIFY2(!client.intersects(f.inWindow(f.get(name))), qPrintable(name));
+        QVERIFY2(!f.get(name)->isVisible(), qPrintable(name));
     }
 }
 
@@ -123,6 +127,7 @@ void tst_frmQuizdial::expandedShowsEverything()
     for (const QString &name : CompactOnly + expandedOnly()) {
         const QRect r = f.inWindow(f.get(name));
         QVERIFY2(client.contains(r), qPrintable(name));
+        QVERIFY2(f.get(name)->isVisible(), qPrintable(name));
         lowest = std::max(lowest, r.bottom());
         if (name.startsWith(QLatin1String("question"))) {
             leftmostFrame = std::min(leftmostFrame, r.left());
@@ -135,8 +140,11 @@ void tst_frmQuizdial::expandedShowsEverything()
     // The sliders and labels sit inside their frames.
     for (int n = 1; n <= frmQuizdial::QuestionCount; ++n) {
         const QRect frame = f.inWindow(f.get(QStringLiteral("question(%1)").arg(n)));
-        QVERIFY(frame.contains(f.inWindow(f.get(QStringLiteral("setminute(%1)").arg(n)))));
-        QVERIFY(frame.contains(f.inWindow(f.get(QStringLiteral("minute(%1)").arg(n)))));
+        for (QWidget *w : {f.get(QStringLiteral("setminute(%1)").arg(n)),
+                           f.get(QStringLiteral("minute(%1)").arg(n))}) {
+            QVERIFY(frame.contains(f.inWindow(w)));
+            QVERIFY(w->isVisible());
+        }
     }
 }
 
@@ -160,40 +168,92 @@ void tst_frmQuizdial::sizeToggle()
     QCOMPARE(f.window.minimumSize(), f.window.maximumSize());
 }
 
-void tst_frmQuizdial::tabOrder()
+void tst_frmQuizdial::tabOrder_data()
 {
-    Fixture f;
-    QApplication::setActiveWindow(&f.window);
-    QVERIFY(QTest::qWaitForWindowActive(&f.window));
-    f.click(QStringLiteral("cmdExpand"));
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("backwards"); // Shift+Tab
+    QTest::addColumn<QStringList>("round"); // from the focus after the steps
+    QTest::addColumn<int>("prints");
 
-    // Tab visits what is enabled, round and round, from QUIT on.
-    auto tabRound = [&] {
-        f.get(QStringLiteral("end"))->setFocus(Qt::TabFocusReason);
-        QStringList visited;
-        do {
-            visited << QApplication::focusWidget()->objectName();
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        } while (QApplication::focusWidget()->objectName() != QLatin1String("end") &&
-                 visited.size() < 100);
-        return visited;
-    };
-
-    // Tab enters the colour buttons once, as one group; arrows move among them.
     QStringList sliders;
     for (int n = 1; n <= frmQuizdial::QuestionCount; ++n) {
         sliders << QStringLiteral("setminute(%1)").arg(n);
     }
-    const QStringList before{"end", "Option1(0)"};
-    const QStringList locked = before + sliders + QStringList{"start", "cmdEnter", "cmdExpand"};
-    QCOMPARE(tabRound(), locked);
+    QStringList backwards = sliders;
+    std::reverse(backwards.begin(), backwards.end());
+    // The colour buttons are one stop, at the selected colour; "T" at start-up.
+    const QStringList compact{"start", "cmdExpand", "end", "Option1(2)"};
+    const QStringList expanded =
+        QStringList{"cmdExpand", "end", "Option1(2)"} + sliders + QStringList{"start", "cmdEnter"};
+    const QStringList expand{"key:Tab", "key:Return"};
+    const QStringList unlock = expand + QStringList{"key:Shift+Tab", "key:Enter", "type:Owls"};
+    const QStringList unlocked = QStringList{"txtTeamName", "cmdPrint"} + expanded;
 
-    // Once unlocked, the name box and then the print button join in place.
-    f.click(QStringLiteral("cmdEnter"));
-    QTest::keyClicks(f.get(QStringLiteral("txtTeamName")), QStringLiteral("Owls"));
-    const QStringList unlocked =
-        before + sliders + QStringList{"start", "cmdEnter", "txtTeamName", "cmdPrint", "cmdExpand"};
-    QCOMPARE(tabRound(), unlocked);
+    // Only the controls of the client area take the focus, and the focus
+    // starts on Start.
+    QTest::newRow("compact at start-up") << QStringList{} << false << compact << 0;
+    QTest::newRow("compact at start-up, Shift+Tab")
+        << QStringList{} << true << QStringList{"start", "Option1(2)", "end", "cmdExpand"} << 0;
+    QTest::newRow("colour chosen without the focus")
+        << QStringList{"press:Option1(4)"} << false
+        << QStringList{"start", "cmdExpand", "end", "Option1(4)"} << 0;
+    // Return and the keypad's Enter press the focused button.
+    QTest::newRow("expanded by Return on Score->") << expand << false << expanded << 0;
+    QTest::newRow("expanded, Shift+Tab") << expand << true
+                                         << QStringList{"cmdExpand", "cmdEnter", "start"} +
+            backwards + QStringList{"Option1(2)", "end"}
+                                         << 0;
+    QTest::newRow("name unlocked by Enter; Return in it prints nothing")
+        << unlock + QStringList{"key:Return"} << false << unlocked << 0;
+    QTest::newRow("Return on Print Results prints")
+        << unlock + QStringList{"key:Tab", "key:Return"} << false
+        << unlocked.mid(1) + QStringList{unlocked.first()} << 1;
+    QTest::newRow("compact again") << unlock + QStringList{"click:cmdExpand"} << false
+                                   << QStringList{"cmdExpand", "end", "Option1(2)", "start"} << 0;
+    // The focus leaves a slider that goes out of sight, to what follows it.
+    QTest::newRow("compact again from a slider")
+        << QStringList{"click:cmdExpand", "focus:setminute(5)", "press:cmdExpand"} << false
+        << compact << 0;
+}
+
+void tst_frmQuizdial::tabOrder()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(bool, backwards);
+    QFETCH(QStringList, round);
+    QFETCH(int, prints);
+
+    Fixture f;
+    QApplication::setActiveWindow(&f.window);
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    for (const QString &step : steps) {
+        const QString what = step.section(u':', 1);
+        if (step.startsWith(QLatin1String("key:"))) {
+            const QKeyCombination key = QKeySequence(what)[0];
+            QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        } else if (step.startsWith(QLatin1String("type:"))) {
+            QTest::keyClicks(QApplication::focusWidget(), what);
+        } else if (step.startsWith(QLatin1String("click:"))) {
+            QTest::mouseClick(f.get(what), Qt::LeftButton);
+        } else if (step.startsWith(QLatin1String("press:"))) {
+            // As a screen reader presses it: the focus stays where it is.
+            f.get<QAbstractButton>(what)->click();
+        } else if (step.startsWith(QLatin1String("focus:"))) {
+            f.get(what)->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    QCOMPARE(f.printer.printed.size(), prints);
+
+    // Tab (or Shift+Tab) round and round, until the focus is back.
+    QWidget *first = QApplication::focusWidget();
+    QVERIFY(first);
+    QStringList visited;
+    do {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                        backwards ? Qt::ShiftModifier : Qt::NoModifier);
+    } while (QApplication::focusWidget() != first && visited.size() < 100);
+    QCOMPARE(visited, round);
 }
 
 void tst_frmQuizdial::stopSignCoversTheDisplay()

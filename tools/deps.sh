@@ -3,7 +3,7 @@
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libcanberra-dev
     fonts-liberation)
 TEST_PACKAGES=(xvfb xdotool x11-utils imagemagick libx11-dev cups printer-driver-cups-pdf
-    poppler-utils clang-format clang-tidy cppcheck faketime
+    poppler-utils dbus-daemon clang-format clang-tidy cppcheck faketime
     desktop-file-utils appstream dpkg-dev file binutils)
 
 # Installs whichever of the given packages are missing, with sudo when not root.

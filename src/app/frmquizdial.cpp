@@ -17,6 +17,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -115,6 +116,7 @@ frmQuizdial::frmQuizdial(Beeper &beeper, ResultPrinter &printer, QWidget *parent
     chainTabOrder();
     describeForAccessibility(*this);
     startUp();
+    setUpKeyboard();
 }
 
 frmQuizdial::~frmQuizdial() = default;
@@ -353,6 +355,66 @@ void frmQuizdial::setClientSize(Geometry::WindowSize size)
 {
     m_size = size;
     setFixedSize(Geometry::clientSize(size));
+    showOnlyTheClientArea();
+}
+
+// The controls beyond the client area of the current size are hidden, not
+// just cut off: Tab skips them, a slider out of sight takes no key (a hidden
+// control gives up the focus to the next one), and a screen reader finds what
+// a sighted user sees. Nothing changes on screen or on paper, which both show
+// the client area alone.
+void frmQuizdial::showOnlyTheClientArea()
+{
+    const QRect compact = Geometry::pixels(Geometry::CompactClient);
+    const QRect client(QPoint(0, 0), Geometry::clientSize(m_size));
+    for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        // The clock panel's controls are always in the client area, and the
+        // clock alone shows and hides some of them; message boxes are windows.
+        if (!control->isWindow() && !compact.contains(control->geometry())) {
+            control->setVisible(client.intersects(control->geometry()));
+        }
+    }
+}
+
+void frmQuizdial::setUpKeyboard()
+{
+    // Space or Enter right after start-up starts the period. The window gives
+    // this focus to Start when it is first activated.
+    start->setFocus(Qt::OtherFocusReason);
+
+    // Tab enters the colour buttons at the selected one, from either side:
+    // only that one takes the Tab focus. (Qt moves the mark itself to a button
+    // that gets the focus; the arrow keys move focus and selection together.)
+    auto enterAtSelected = [this](int id, bool checked) {
+        if (!checked) {
+            return;
+        }
+        for (int i = 0; i < ColourScheme::Count; ++i) {
+            const Qt::FocusPolicy policy = Option1[i]->focusPolicy();
+            Option1[i]->setFocusPolicy(i == id ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                               : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+        }
+    };
+    connect(colourButtons, &QButtonGroup::idToggled, this, enterAtSelected);
+    enterAtSelected(colourButtons->checkedId(), true);
+}
+
+void frmQuizdial::keyPressEvent(QKeyEvent *event)
+{
+    // Return and the keypad's Enter press the focused push button, as Space
+    // does; they reach the window because a button that is not a dialog's
+    // default ignores them. (autoDefault would make the focused button the
+    // default one, which Fusion draws in the highlight colour.) The team
+    // name's box passes them on too, and they do nothing there: printing
+    // wants a deliberate press of its button.
+    auto *button = qobject_cast<QPushButton *>(focusWidget());
+    if (button && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        if (!event->isAutoRepeat()) {
+            button->click();
+        }
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmQuizdial::onEnterClicked()

@@ -16,6 +16,7 @@ class LineDecoration;
 class ResultPrinter;
 class QButtonGroup;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -44,6 +45,9 @@ public:
     const PeriodClock &periodClock() const { return m_clock; }
     bool isExpanded() const;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void createClockArea();
     void createColourButtons();
@@ -51,6 +55,7 @@ private:
     void createQuestion(int index);
     void chainTabOrder();
     void startUp();
+    void setUpKeyboard();
 
     void onTick();
     void onSetminuteChanged(int index);
@@ -58,6 +63,7 @@ private:
     void showClock();
     void toggleSize();
     void setClientSize(Geometry::WindowSize size);
+    void showOnlyTheClientArea();
     void onEnterClicked();
     void printResults();
 

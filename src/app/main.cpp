@@ -20,5 +20,11 @@ int main(int argc, char *argv[])
     SystemResultPrinter printer;
     frmQuizdial window(beeper, printer);
     window.show();
+    // On X11 without a window manager to activate a new window (a kiosk, a
+    // bare X server) the keyboard would reach it only under the mouse pointer,
+    // and the focus would not be on Start.
+    if (QApplication::platformName() == QLatin1String("xcb")) {
+        window.activateWindow();
+    }
     return app.exec();
 }

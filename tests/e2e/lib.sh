@@ -4,6 +4,11 @@
 #
 # Everything a test starts is recorded and stopped by the EXIT trap, and the
 # work folder (logs, screenshots) is kept and printed when a check failed.
+# Every service the program meets is the test's own (X server, session bus,
+# printing), on an address in the work folder: none of the machine's.
+
+# shellcheck source=tests/e2e/processes.sh
+. "$(dirname "${BASH_SOURCE[0]}")/processes.sh"
 
 APP_TITLE="Vornaxi Timer v3.0"
 E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/vornaxi-e2e.XXXXXX")
@@ -14,8 +19,16 @@ APP_WIN=""
 BELL_LOG="$E2E_WORK/bells.log"
 XVFB_PID=""
 
+# Whatever this test starts carries the mark; the clean-up stops what is left.
+export VORNAXI_E2E_RUN=$E2E_WORK
+E2E_MARK="VORNAXI_E2E_RUN=$E2E_WORK"
 export XDG_RUNTIME_DIR="$E2E_WORK/xdg"
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
+# Where the suite runs inside a desktop session, these would lead the program
+# to that session's display server, session manager and accessibility bus.
+unset WAYLAND_DISPLAY SESSION_MANAGER AT_SPI_BUS_ADDRESS
+# No printing service, unless a test starts its own: never the machine's.
+export CUPS_SERVER=$E2E_WORK/no-cups.sock
 
 # ---- reporting -------------------------------------------------------------
 
@@ -58,28 +71,20 @@ finish() {
 
 # ---- processes -------------------------------------------------------------
 
-# stop_pid PID: ends one of our processes (if still there) and reaps it.
-stop_pid() {
-    local pid=$1
-    if kill -0 "$pid" 2>/dev/null; then
-        kill -TERM "$pid" 2>/dev/null
-        local i
-        for i in $(seq 100); do
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.02
-        done
-        kill -0 "$pid" 2>/dev/null && kill -KILL "$pid" 2>/dev/null
-    fi
-    wait "$pid" 2>/dev/null
-}
-
 e2e_cleanup() {
-    local status=$? i
+    local status=$? i pid
     trap - EXIT
-    # newest first: the program, then the bell counter, then the X server
+    # newest first: the program, then the bell counter, the X server, the bus
     for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
         stop_pid "${E2E_PIDS[i]}"
     done
+    # What the bus started on demand ends with it, a moment later; anything
+    # still there after that is stopped all the same.
+    poll_until 3000 no_marked "$E2E_MARK" ||
+        for pid in $(marked_pids "$E2E_MARK"); do
+            echo "# stopping pid $pid, left running: $(command_of "$pid")"
+            stop_pid "$pid"
+        done
     if [ "$E2E_FAILED" -ne 0 ] || [ "$status" -ne 0 ]; then
         echo "logs and screenshots kept in: $E2E_WORK"
         [ "$status" -ne 0 ] || status=1
@@ -116,6 +121,38 @@ sleep_until_ms() {
     [ "$left" -gt 0 ] || return 0
     sleep "$(printf '%d.%03d' $((left / 1000)) $((left % 1000)))"
 }
+
+# ---- D-Bus session bus -----------------------------------------------------
+
+# start_bus: a private session bus; exports DBUS_SESSION_BUS_ADDRESS. With
+# none, the program's D-Bus client would join the desktop's bus or autolaunch
+# one (dbus-launch) that inherits its preloads and outlives the test. The
+# services the bus starts on demand are the machine's own (the accessibility
+# bus, where at-spi2-core is installed): they carry the mark.
+start_bus() {
+    local conf=$E2E_WORK/bus.conf
+    cat >"$conf" <<EOF
+<busconfig>
+  <type>session</type>
+  <listen>unix:path=$E2E_WORK/bus</listen>
+  <auth>EXTERNAL</auth>
+  <standard_session_servicedirs/>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+EOF
+    # --fork returns once the bus listens
+    dbus-daemon --config-file="$conf" --fork --print-address=3 --print-pid=4 \
+        3>"$E2E_WORK/bus.address" 4>"$E2E_WORK/bus.pid" 2>"$E2E_WORK/bus.log" ||
+        die "dbus-daemon did not start: $(cat "$E2E_WORK/bus.log")"
+    E2E_PIDS+=("$(cat "$E2E_WORK/bus.pid")")
+    DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$E2E_WORK/bus.address")
+    export DBUS_SESSION_BUS_ADDRESS
+}
+start_bus
 
 # ---- X server --------------------------------------------------------------
 
@@ -214,6 +251,18 @@ app_exited() { ! app_running; }
 # pointer is already there.
 click() {
     xdotool mousemove "$1" "$2" click 1
+}
+
+# keys KEY...: presses and lets go of each key in turn (xdotool's key names:
+# Tab, shift+Tab, Return, KP_Enter, space, Right...), sent to the window that
+# has the keyboard focus.
+keys() {
+    xdotool key --delay 40 "$@"
+}
+
+# window_up TITLE: is a window of that title mapped (a message, say)?
+window_up() {
+    xwininfo -name "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
 }
 
 # ---- screenshots and pixels ------------------------------------------------

@@ -1,7 +1,8 @@
 #!/bin/bash
 # End-to-end test of the score sheet and the colour buttons: expands the real
 # window, clicks a slider's arrow and a colour button like a user, and looks
-# at what changes on screen.
+# at what changes on screen. Then, in a fresh program, the keyboard alone runs
+# a period, fills in the sheet, picks a colour, types a name and prints.
 #
 # usage: test_sheet.sh PROGRAM BELLCOUNT
 # shellcheck disable=SC2034,SC2317
@@ -17,6 +18,9 @@ EXPANDED=431x474
 SCORE_X=234 SCORE_Y=312
 Q5_RIGHT_ARROW_X=367 Q5_RIGHT_ARROW_Y=178   # right arrow of question 5's slider
 MINUTE5=(377 167 395 187)                    # the label beside it
+MINUTE1=(377 22 395 42)
+MINUTE2=(377 58 395 78)
+TEAM_NAME=(30 415 255 438)                   # inside the team name's box
 SCORE_LABEL=(62 331 160 383)                 # the total, a little inside the box
 BLACK_X=165 BLACK_Y=310                      # the "B" colour button
 BG_POINTS=("240 100" "420 468" "10 470")     # bare background, compact and expanded parts
@@ -46,6 +50,8 @@ text_width() {
 }
 frames_painted() { [ "$(count "$1" QUESTION12 BLUE 8)" -ge 50 ]; }
 score_changed_from() { [ "$(differing_pixels "$1" "$2" "${SCORE_LABEL[@]}")" -ge 20 ]; }
+name_changed_from() { [ "$(differing_pixels "$1" "$2" "${TEAM_NAME[@]}")" -ge 20 ]; }
+no_printer_message() { ! window_up "No printer"; }
 
 start_xvfb
 start_bellcount "$BELLCOUNT_BIN"
@@ -90,5 +96,57 @@ expect_ge "question frames stay blue (twelfth)" "$(count "$DARK" QUESTION12 BLUE
 expect_eq "the sheet is untouched by the colour" \
     "$(differing_pixels "$SHEET2" "$DARK" "${SCORE_LABEL[@]}")" 0
 expect_eq "no bell from the sheet or the colours" "$(bell_count)" 0
+
+echo "# the keyboard alone, from start-up"
+stop_pid "$APP_PID"
+# No printing service (lib.sh's): printing ends in the "No printer" message.
+start_app "$APP_BIN"
+# The focus starts on Start: Space starts the period, Return stops it.
+keys space
+poll_until 2000 bells_at_least 1
+expect_eq "bells after Space at start-up (the period started)" "$(bell_count)" 1
+keys Return
+poll_until 2000 bells_at_least 2
+expect_eq "bells after Return (the period stopped)" "$(bell_count)" 2
+keys Tab Return                                     # Score->
+poll_until 2000 size_is $EXPANDED
+check "expanded by Tab and Return: size $EXPANDED, measured $(window_size)" size_is $EXPANDED
+KEYS0="$E2E_WORK/5-keys-sheet.png"
+shot_until 2000 "$KEYS0" frames_painted "$KEYS0"
+# QUIT and the colour buttons come first, then question 1: minute 1, question
+# 2: minute 2, question 5: minute 3.
+keys Tab Tab Tab Right Tab Right Right Tab Tab Tab Right Right Right
+KEYS1="$E2E_WORK/6-keys-answers.png"
+shot_until 2000 "$KEYS1" score_changed_from "$KEYS0" "$KEYS1"
+for label in MINUTE1 MINUTE2 MINUTE5; do
+    region="${label}[@]"
+    expect_ge "$label changed by the arrow keys" \
+        "$(differing_pixels "$KEYS0" "$KEYS1" "${!region}")" 10
+done
+expect_ge "the total changed" "$(differing_pixels "$KEYS0" "$KEYS1" "${SCORE_LABEL[@]}")" 20
+# Back to the colour buttons, entered at the selected "T"; two to the right is
+# "B".
+keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab Right Right
+KEYS2="$E2E_WORK/7-keys-black.png"
+shot_until 2000 "$KEYS2" background_is "$KEYS2" "${BLACK[@]}"
+check "background black, chosen with the arrow keys" background_is "$KEYS2" "${BLACK[@]}"
+# Back past QUIT and Score-> to Enter Team Name; the keypad's Enter opens the
+# name box, Tab goes on to Print Results once a name is typed.
+keys shift+Tab shift+Tab shift+Tab KP_Enter
+xdotool type --delay 20 "Owls"
+KEYS3="$E2E_WORK/8-keys-name.png"
+shot_until 2000 "$KEYS3" name_changed_from "$KEYS2" "$KEYS3"
+expect_ge "the name typed into its box" \
+    "$(differing_pixels "$KEYS2" "$KEYS3" "${TEAM_NAME[@]}")" 20
+keys Tab Return
+if poll_until 5000 window_up "No printer"; then
+    pass "Return on Print Results printed: message 'No printer' shown"
+    keys Escape
+    poll_until 3000 no_printer_message
+    check "the message goes with Escape" no_printer_message
+else
+    fail "no message 'No printer' within 5 s of Return on Print Results"
+fi
+expect_eq "bells in the keyboard run" "$(bell_count)" 2
 
 finish
