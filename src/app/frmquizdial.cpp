@@ -232,8 +232,8 @@ void frmQuizdial::createQuestion(int index)
 
     auto *frame = place(new QGroupBox(QStringLiteral("Question #%1").arg(n), this),
                         indexed("question", n), questionFrame(row));
-    // The frame's caption is drawn in the text colour.
     pinColours(frame, ColourScheme::QuestionFrame);
+    // The frame's caption is drawn in the text colour.
     pinColours(frame, From::Inherited,
                {{QPalette::Text, QColor::fromRgb(ColourScheme::QuestionFrame.text)}});
     question[index] = frame;
