@@ -265,6 +265,59 @@ window_up() {
     xwininfo -name "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
 }
 
+# ---- the window's layout ---------------------------------------------------
+
+# The build writes layout.sh beside the program, from the program's own layout
+# and colour tables: NAME=(left top width height) for each control, COMPACT
+# and EXPANDED as WIDTHxHEIGHT, and NAME=(red green blue) for the colours.
+# Scripts that drive the program set APP_BIN before sourcing this file.
+if [ -n "${APP_BIN:-}" ]; then
+    E2E_LAYOUT=${E2E_LAYOUT:-$(dirname "$APP_BIN")/layout.sh}
+    [ -r "$E2E_LAYOUT" ] || die "no $E2E_LAYOUT: the build writes it beside the program"
+    # shellcheck source=/dev/null
+    . "$E2E_LAYOUT"
+    # Points of bare window background, clear of every control: halfway
+    # between the stop-sign panel and the window's right edge, above Start;
+    # in the expanded window, below the team name's box and Print Results at
+    # the left, and below the question column at the right.
+    BG_POINTS=("$(((Picture5[0] + Picture5[2] + ${COMPACT%x*}) / 2)) $((start[1] / 2))"
+        "$((txtTeamName[0] / 2)) $(((cmdPrint[1] + cmdPrint[3] + ${EXPANDED#*x}) / 2))"
+        "$(((question_12[0] + question_12[2] + ${EXPANDED%x*}) / 2))\
+ $(((question_12[1] + question_12[3] + ${EXPANDED#*x}) / 2))")
+fi
+
+# region NAME CONTROL [INSET]: sets the array NAME to "x0 y0 x1 y1", the
+# corners (included) of CONTROL's rectangle, INSET pixels in from each edge;
+# at the scale factor Qt is given, whose window is that many times the size.
+region() {
+    local -n out_=$1 r_=$2
+    local s=${QT_SCALE_FACTOR:-1} i=${3:-0}
+    # shellcheck disable=SC2034  # a nameref: the caller's array
+    out_=($((s * r_[0] + i)) $((s * r_[1] + i))
+        $((s * (r_[0] + r_[2]) - 1 - i)) $((s * (r_[1] + r_[3]) - 1 - i)))
+}
+
+# centre_of CONTROL: "x y", the middle of a control, where a user clicks it
+centre_of() {
+    local -n r_=$1
+    local s=${QT_SCALE_FACTOR:-1}
+    echo "$((s * (r_[0] + r_[2] / 2))) $((s * (r_[1] + r_[3] / 2)))"
+}
+
+# click_on CONTROL: clicks the middle of a control
+click_on() {
+    local -a xy_
+    read -ra xy_ <<<"$(centre_of "$1")"
+    click "${xy_[@]}"
+}
+
+# click_arrow N: clicks the right arrow of question N's slider, a square as
+# high as the slider at its right end
+click_arrow() {
+    local -n r_=setminute_$1
+    click $((r_[0] + r_[2] - 1 - r_[3] / 2)) $((r_[1] + r_[3] / 2))
+}
+
 # ---- screenshots and pixels ------------------------------------------------
 
 # shot FILE: screenshot of the program's window (PNG or PPM by the file's
@@ -297,9 +350,11 @@ samples() {
         tr -s ' ' '\n' | tail -n +5     # drop the header: P3, width, height, 255
 }
 
-# pixel FILE X Y: prints "r g b" of one pixel
+# pixel FILE X Y (or FILE "X Y"): prints "r g b" of one pixel
 pixel() {
-    samples "$1" "$2" "$3" "$2" "$3" | paste -sd ' '
+    local -a xy_
+    read -ra xy_ <<<"${*:2}"
+    samples "$1" "${xy_[0]}" "${xy_[1]}" "${xy_[0]}" "${xy_[1]}" | paste -sd ' '
 }
 
 # count_colour FILE X0 Y0 X1 Y1 R G B TOL: how many pixels of the rectangle
@@ -312,13 +367,45 @@ count_colour() {
         END { print hits + 0 }'
 }
 
-# colour_near "R G B" R G B TOL: is the first colour within TOL of the second?
+# geometry X0 Y0 X1 Y1: a rectangle (corners included) as ImageMagick's WxH+X+Y
+geometry() { echo "$(($3 - $1 + 1))x$(($4 - $2 + 1))+$1+$2"; }
+
+# rgb COLOUR: a colour (an array's name) as ImageMagick's rgb(R,G,B)
+rgb() {
+    local -n c_=$1
+    echo "rgb(${c_[0]},${c_[1]},${c_[2]})"
+}
+
+# area X0 Y0 X1 Y1: how many pixels a rectangle holds (corners included)
+area() { echo $((($3 - $1 + 1) * ($4 - $2 + 1))); }
+
+# count FILE REGION COLOUR TOL [DX DY]: count_colour in the rectangle of the
+# array named REGION (moved by DX,DY), for the colour of the array named COLOUR
+count() {
+    local -n r_=$2 c_=$3
+    local dx=${5:-0} dy=${6:-0}
+    count_colour "$1" $((r_[0] + dx)) $((r_[1] + dy)) $((r_[2] + dx)) $((r_[3] + dy)) "${c_[@]}" "$4"
+}
+
+# colour_near "R G B" R G B TOL: is the first colour within TOL of the second
+# in every channel? (Any number of channels: "R G B A" R G B A TOL.)
 colour_near() {
-    local have want=("$2" "$3" "$4") i d
+    local have want=("${@:2:$# - 2}") tol=${*: -1} i d
     read -ra have <<<"$1"
-    for i in 0 1 2; do
+    [ ${#have[@]} -eq ${#want[@]} ] || return 1
+    for i in "${!want[@]}"; do
         d=$((have[i] - want[i]))
-        [ "${d#-}" -le "$5" ] || return 1
+        [ "${d#-}" -le "$tol" ] || return 1
+    done
+}
+
+# background_is FILE COLOUR: the colour (an array's name) at every point of
+# bare background (BG_POINTS, or as many of them as given after it)
+background_is() {
+    local -n c_=$2
+    local point
+    for point in "${BG_POINTS[@]:0:${3:-${#BG_POINTS[@]}}}"; do
+        colour_near "$(pixel "$1" "$point")" "${c_[@]}" 8 || return 1
     done
 }
 

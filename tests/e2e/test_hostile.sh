@@ -13,14 +13,13 @@ CLOSEWINDOW_BIN=$3
 # shellcheck source=tests/e2e/lib.sh
 . "$(dirname "$0")/lib.sh"
 
-START_X=224 START_Y=238
-READOUT_GEOMETRY=139x63+40+233          # the clock readout, inside its edges
+region READOUT Label9 2                 # the clock readout, inside its edges
 FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 
 [ -r "$FAKETIME_LIB" ] || die "libfaketime is not installed ($FAKETIME_LIB)"
 
 readout_sum() {
-    import -silent -window "$APP_WIN" -crop "$READOUT_GEOMETRY" -depth 8 ppm:- | md5sum | cut -c1-32
+    import -silent -window "$APP_WIN" -crop "$(geometry "${READOUT[@]}")" -depth 8 ppm:- | md5sum | cut -c1-32
 }
 
 start_xvfb
@@ -45,7 +44,7 @@ expect_ge "libfaketime moves the wall clock (an hour ahead, in seconds)" $((fake
 start_app "$APP_BIN"
 
 t0=$(now_ms)
-click $START_X $START_Y
+click_on start
 poll_until 2000 bells_at_least 1
 changes=()
 previous=$(readout_sum)

@@ -40,25 +40,13 @@ export CUPS_SERVER=$CUPS_DIR/cups.sock
 # a printer chosen in the environment would stand in for the default
 unset PRINTER LPDEST
 
-# ---- where things are, in window pixels -------------------------------------
-EXPANDED=431x474
-SCORE_X=234 SCORE_Y=312                 # Score->
-ENTER_X=114 ENTER_Y=397                 # Enter Team Name
-NAME_X=143 NAME_Y=427                   # the team name
-PRINT_X=112 PRINT_Y=455                 # Print Results
-ARROW_X=368                             # right arrow of the sliders 1 to 6
-ARROW_Y=([1]=34 [2]=72 [5]=178)
-BG_X=240 BG_Y=100                       # bare window background
-QUESTION1=(271 14 407 48)
-QUESTION12=(271 408 407 442)
-SCORE_LABEL=(60 329 162 385)
-BLUE=(0 0 255) CYAN=(0 255 255)
-
-count() {
-    local -n r=$2 c=$3
-    count_colour "$1" $((r[0] + OX)) $((r[1] + OY)) $((r[2] + OX)) $((r[3] + OY)) "${c[@]}" "$4"
-}
-area() { echo $((($3 - $1 + 1) * ($4 - $2 + 1))); }
+# ---- where things are: the layout's rectangles, corners included ------------
+region QUESTION1 question_1
+region QUESTION12 question_12
+region SCORE_LABEL score
+# the window above the team name, whose cursor blinks, and Print Results,
+# which the click may have focused
+ABOVE_NAME=(0 0 $((${EXPANDED%x*} - 1)) $((txtTeamName[1] - 1)))
 
 # ---- the printing service -----------------------------------------------------
 
@@ -106,8 +94,7 @@ pdf_arrived() { [ -n "$(newest_pdf "$1")" ]; }
 
 # ---- the program ----------------------------------------------------------------
 
-message_up() { xwininfo -name "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
-message_gone() { ! message_up "$1"; }
+message_gone() { ! window_up "$1"; }
 message_id() { xwininfo -name "$1" | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p'; }
 
 # print_and_fetch NAME: clicks nothing itself; waits for the page printed by
@@ -133,6 +120,7 @@ fetch_page() {
 }
 
 near() { local d=$(($1 - $2)); [ "${d#-}" -le "$3" ]; }
+printed_at_size() { near "$PW" "${EXPANDED%x*}" 2 && near "$PH" "${EXPANDED#*x}" 2; }
 
 start_cupsd
 lpadmin -p "$QUEUE" -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null ||
@@ -143,13 +131,10 @@ start_app "$APP_BIN"
 # ---- the team name -----------------------------------------------------------------
 
 echo "# expand, answer three questions, enter the team name"
-click $SCORE_X $SCORE_Y
-poll_until 2000 size_is $EXPANDED || die "no expanded window: $(window_size)"
-click $ARROW_X "${ARROW_Y[1]}"
-click $ARROW_X "${ARROW_Y[2]}"
-click $ARROW_X "${ARROW_Y[2]}"
-for _ in 1 2 3; do click $ARROW_X "${ARROW_Y[5]}"; done
-click $ENTER_X $ENTER_Y
+click_on cmdExpand
+poll_until 2000 size_is "$EXPANDED" || die "no expanded window: $(window_size)"
+for q in 1 2 2 5 5 5; do click_arrow $q; done
+click_on cmdEnter
 sleep 0.2
 xdotool type --delay 20 "$TEAM"
 sleep 0.3
@@ -160,8 +145,8 @@ echo "# print with no default printer"
 lpstat -d | grep -q 'no system default' || die "a default printer already: $(lpstat -d)"
 touch "$MARKER"
 sleep 0.01
-click $PRINT_X $PRINT_Y
-if poll_until 5000 message_up "No default printer"; then
+click_on cmdPrint
+if poll_until 5000 window_up "No default printer"; then
     pass "message 'No default printer' shown"
     # Qt gives the message the keyboard focus
     xdotool key Escape
@@ -182,18 +167,19 @@ shot "$BEFORE"
 touch "$MARKER"
 sleep 0.01
 t0=$(now_ms)
-click $PRINT_X $PRINT_Y
+click_on cmdPrint
 if fetch_page expanded "$t0"; then
     P="$E2E_WORK/expanded.png"
     check "expanded: printed at its designed size, ${PW}x${PH} for $EXPANDED" \
-        eval 'near "$PW" 431 2 && near "$PH" 474 2'
-    p=$(pixel "$P" $((BG_X + OX)) $((BG_Y + OY)))
-    check "expanded: window background cyan on paper, measured $p" colour_near "$p" "${CYAN[@]}" 8
-    expect_ge "expanded: blue of the first question frame" "$(count "$P" QUESTION1 BLUE 12)" \
+        printed_at_size
+    convert "$P" -crop "$EXPANDED+$OX+$OY" +repage "$E2E_WORK/expanded-window.png"
+    check "expanded: window background cyan on paper" \
+        background_is "$E2E_WORK/expanded-window.png" PALETTE_T
+    expect_ge "expanded: blue of the first question frame" "$(count "$P" QUESTION1 QUESTION_BACKGROUND 12 "$OX" "$OY")" \
         $(($(area "${QUESTION1[@]}") / 3))
-    expect_ge "expanded: blue of the twelfth question frame" "$(count "$P" QUESTION12 BLUE 12)" \
+    expect_ge "expanded: blue of the twelfth question frame" "$(count "$P" QUESTION12 QUESTION_BACKGROUND 12 "$OX" "$OY")" \
         $(($(area "${QUESTION12[@]}") / 3))
-    expect_ge "expanded: blue of the score box" "$(count "$P" SCORE_LABEL BLUE 12)" \
+    expect_ge "expanded: blue of the score box" "$(count "$P" SCORE_LABEL SCORE_BACKGROUND 12 "$OX" "$OY")" \
         $(($(area "${SCORE_LABEL[@]}") / 2))
     # Not a screen picture blown up: no large bitmap at screen resolution.
     # (cups-pdf may hand back the whole page as one 300 ppi raster.)
@@ -212,10 +198,8 @@ if fetch_page expanded "$t0"; then
 fi
 AFTER="$E2E_WORK/after.png"
 shot "$AFTER"
-# above the team name, whose cursor blinks, and Print Results, which the
-# click may have focused
 expect_eq "pixels of the window changed by printing" \
-    "$(differing_pixels "$BEFORE" "$AFTER" 0 0 430 404)" 0
+    "$(differing_pixels "$BEFORE" "$AFTER" "${ABOVE_NAME[@]}")" 0
 
 # ---- no printing service: no job, a message ---------------------------------------------
 
@@ -227,7 +211,7 @@ sleep 0.01
 SHOT1="$E2E_WORK/failed-before.png"
 shot "$SHOT1"
 xdotool key space                       # Print Results has the focus since its click
-if poll_until 5000 message_up "No printer"; then
+if poll_until 5000 window_up "No printer"; then
     pass "message 'No printer' shown"
     import -silent -window "$(message_id "No printer")" -depth 8 "png:$E2E_WORK/message.png"
     xdotool key Escape
@@ -244,6 +228,6 @@ SHOT2="$E2E_WORK/failed-after.png"
 sleep 0.2
 shot "$SHOT2"
 expect_eq "pixels of the window changed by the failed print" \
-    "$(differing_pixels "$SHOT1" "$SHOT2" 0 0 430 404)" 0
+    "$(differing_pixels "$SHOT1" "$SHOT2" "${ABOVE_NAME[@]}")" 0
 
 finish

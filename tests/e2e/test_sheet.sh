@@ -13,42 +13,21 @@ BELLCOUNT_BIN=$2
 # shellcheck source=tests/e2e/lib.sh
 . "$(dirname "$0")/lib.sh"
 
-# ---- where things are, in window pixels (corners included) ----------------
-EXPANDED=431x474
-SCORE_X=234 SCORE_Y=312
-Q5_RIGHT_ARROW_X=367 Q5_RIGHT_ARROW_Y=178   # right arrow of question 5's slider
-MINUTE5=(377 167 395 187)                    # the label beside it
-MINUTE1=(377 22 395 42)
-MINUTE2=(377 58 395 78)
-TEAM_NAME=(30 415 255 438)                   # inside the team name's box
-SCORE_LABEL=(62 331 160 383)                 # the total, a little inside the box
-BLACK_X=165 BLACK_Y=310                      # the "B" colour button
-BG_POINTS=("240 100" "420 468" "10 470")     # bare background, compact and expanded parts
-QUESTION1=(271 14 407 48)
-QUESTION12=(271 408 407 442)
+# ---- where things are: the layout's rectangles, corners included ----------
+region MINUTE1 minute_1
+region MINUTE2 minute_2
+region MINUTE5 minute_5
+region TEAM_NAME txtTeamName 4              # inside the team name's box
+region SCORE_LABEL score 2                  # the total, a little inside the box
+region QUESTION1 question_1
+region QUESTION12 question_12
 
-BLUE=(0 0 255) WHITE=(255 255 255) BLACK=(0 0 0) CYAN=(0 255 255)
-
-count() {
-    local -n r=$2 c=$3
-    count_colour "$1" "${r[@]}" "${c[@]}" "$4"
-}
-background_is() {
-    local file=$1 point
-    shift
-    for point in "${BG_POINTS[@]}"; do
-        # shellcheck disable=SC2086
-        colour_near "$(pixel "$file" $point)" "$@" 8 || return 1
-    done
-}
 # text_width FILE: how wide the white text in the score box is, in pixels
 text_width() {
-    local x0=${SCORE_LABEL[0]} y0=${SCORE_LABEL[1]}
-    local w=$((SCORE_LABEL[2] - x0 + 1)) h=$((SCORE_LABEL[3] - y0 + 1))
-    convert "$1" -crop "${w}x${h}+${x0}+${y0}" +repage -fuzz 15% -fill black +opaque white \
-        -trim -format '%w' info:
+    convert "$1" -crop "$(geometry "${SCORE_LABEL[@]}")" +repage -fuzz 15% -fill black \
+        +opaque "$(rgb SCORE_TEXT)" -trim -format '%w' info:
 }
-frames_painted() { [ "$(count "$1" QUESTION12 BLUE 8)" -ge 50 ]; }
+frames_painted() { [ "$(count "$1" QUESTION12 QUESTION_BACKGROUND 8)" -ge 50 ]; }
 score_changed_from() { [ "$(differing_pixels "$1" "$2" "${SCORE_LABEL[@]}")" -ge 20 ]; }
 name_changed_from() { [ "$(differing_pixels "$1" "$2" "${TEAM_NAME[@]}")" -ge 20 ]; }
 no_printer_message() { ! window_up "No printer"; }
@@ -58,41 +37,41 @@ start_bellcount "$BELLCOUNT_BIN"
 start_app "$APP_BIN"
 
 echo "# the score sheet"
-click $SCORE_X $SCORE_Y
-poll_until 2000 size_is $EXPANDED
-check "expanded window: size $EXPANDED, measured $(window_size)" size_is $EXPANDED
+click_on cmdExpand
+poll_until 2000 size_is "$EXPANDED"
+check "expanded window: size $EXPANDED, measured $(window_size)" size_is "$EXPANDED"
 SHEET0="$E2E_WORK/1-sheet.png"
 shot_until 2000 "$SHEET0" frames_painted "$SHEET0"
-check "background cyan at start-up" background_is "$SHEET0" "${CYAN[@]}"
-white0=$(count "$SHEET0" SCORE_LABEL WHITE 40)
+check "background cyan at start-up" background_is "$SHEET0" PALETTE_T
+white0=$(count "$SHEET0" SCORE_LABEL SCORE_TEXT 40)
 expect_ge "white total \"0\" in the score box" "$white0" 100
 
-# click_arrow BEFORE AFTER LABEL_CHECK TOTAL_CHECK: clicks question 5's right
+# click_q5 BEFORE AFTER LABEL_CHECK TOTAL_CHECK: clicks question 5's right
 # arrow, waits for the total to change and checks the label and the total
 # against the screenshot before.
-click_arrow() {
-    click $Q5_RIGHT_ARROW_X $Q5_RIGHT_ARROW_Y
+click_q5() {
+    click_arrow 5
     shot_until 2000 "$2" score_changed_from "$1" "$2"
     expect_ge "$3" "$(differing_pixels "$1" "$2" "${MINUTE5[@]}")" 10
     expect_ge "$4" "$(differing_pixels "$1" "$2" "${SCORE_LABEL[@]}")" 20
 }
 SHEET1="$E2E_WORK/2-one-click.png"
 SHEET2="$E2E_WORK/3-two-clicks.png"
-click_arrow "$SHEET0" "$SHEET1" "question 5's label changed after one click" \
+click_q5 "$SHEET0" "$SHEET1" "question 5's label changed after one click" \
     "the total changed (0 -> 16)"
-click_arrow "$SHEET1" "$SHEET2" "question 5's label changed after the second click" \
+click_q5 "$SHEET1" "$SHEET2" "question 5's label changed after the second click" \
     "the total changed again (16 -> 12)"
 # Two digits are wider than one.
 expect_ge "the total is wider than the \"0\" (two digits)" "$(text_width "$SHEET2")" \
     $(($(text_width "$SHEET0") * 3 / 2))
 
 echo "# the colour B"
-click $BLACK_X $BLACK_Y
+click_on Option1_4
 DARK="$E2E_WORK/4-black.png"
-shot_until 2000 "$DARK" background_is "$DARK" "${BLACK[@]}"
-check "background black beside the clock and the sheet" background_is "$DARK" "${BLACK[@]}"
-expect_ge "question frames stay blue (first)" "$(count "$DARK" QUESTION1 BLUE 8)" 1000
-expect_ge "question frames stay blue (twelfth)" "$(count "$DARK" QUESTION12 BLUE 8)" 1000
+shot_until 2000 "$DARK" background_is "$DARK" PALETTE_B
+check "background black beside the clock and the sheet" background_is "$DARK" PALETTE_B
+expect_ge "question frames stay blue (first)" "$(count "$DARK" QUESTION1 QUESTION_BACKGROUND 8)" 1000
+expect_ge "question frames stay blue (twelfth)" "$(count "$DARK" QUESTION12 QUESTION_BACKGROUND 8)" 1000
 expect_eq "the sheet is untouched by the colour" \
     "$(differing_pixels "$SHEET2" "$DARK" "${SCORE_LABEL[@]}")" 0
 expect_eq "no bell from the sheet or the colours" "$(bell_count)" 0
@@ -109,8 +88,8 @@ keys Return
 poll_until 2000 bells_at_least 2
 expect_eq "bells after Return (the period stopped)" "$(bell_count)" 2
 keys Tab Return                                     # Score->
-poll_until 2000 size_is $EXPANDED
-check "expanded by Tab and Return: size $EXPANDED, measured $(window_size)" size_is $EXPANDED
+poll_until 2000 size_is "$EXPANDED"
+check "expanded by Tab and Return: size $EXPANDED, measured $(window_size)" size_is "$EXPANDED"
 KEYS0="$E2E_WORK/5-keys-sheet.png"
 shot_until 2000 "$KEYS0" frames_painted "$KEYS0"
 # QUIT and the colour buttons come first, then question 1: minute 1, question
@@ -128,8 +107,8 @@ expect_ge "the total changed" "$(differing_pixels "$KEYS0" "$KEYS1" "${SCORE_LAB
 # "B".
 keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab Right Right
 KEYS2="$E2E_WORK/7-keys-black.png"
-shot_until 2000 "$KEYS2" background_is "$KEYS2" "${BLACK[@]}"
-check "background black, chosen with the arrow keys" background_is "$KEYS2" "${BLACK[@]}"
+shot_until 2000 "$KEYS2" background_is "$KEYS2" PALETTE_B
+check "background black, chosen with the arrow keys" background_is "$KEYS2" PALETTE_B
 # Back past QUIT and Score-> to Enter Team Name; the keypad's Enter opens the
 # name box, Tab goes on to Print Results once a name is typed.
 keys shift+Tab shift+Tab shift+Tab KP_Enter

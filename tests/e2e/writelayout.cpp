@@ -78,5 +78,7 @@ int main(int argc, char *argv[])
     colour("TEAM_NAME_BOX", TeamNameBox);
     colour("SHAPE_FILL", ShapeFill);
     colour("SHAPE_BORDER", ShapeBorder);
+    colour("LINE_LIGHT", LineLight);
+    colour("LINE_SHADOW", LineShadow);
     return std::fclose(out) == 0 ? 0 : 1;
 }
