@@ -4,7 +4,7 @@
 #
 # checks.sh - checks of an installed tree, shared by the staged install test
 # and the Debian package test. Source it after tests/e2e/lib.sh (for pass,
-# fail, die).
+# fail, die, colour_near).
 #
 # Needs: desktop-file-validate, appstreamcli, file, ImageMagick (convert).
 
@@ -48,22 +48,11 @@ rgba_at() {
         sed -n '2 s/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\),\([0-9]*\)).*/\1 \2 \3 \4/p'
 }
 
-# rgba_near "R G B A" R G B A TOL
-rgba_near() {
-    local have want=("$2" "$3" "$4" "$5") i d
-    read -ra have <<<"$1"
-    [ ${#have[@]} -eq 4 ] || return 1
-    for i in 0 1 2 3; do
-        d=$((have[i] - want[i]))
-        [ "${d#-}" -le "$6" ] || return 1
-    done
-}
-
 # check_pixel PNG DESCRIPTION X Y R G B A: one pixel of an icon, by colour
 check_pixel() {
     local got
     got=$(rgba_at "$1" "$3" "$4")
-    if rgba_near "$got" "$5" "$6" "$7" "$8" 10; then
+    if colour_near "$got" "$5" "$6" "$7" "$8" 10; then
         pass "$2 at ($3,$4)"
     else
         fail "$1: $2 at ($3,$4) expected rgba($5,$6,$7,$8), found (${got:-nothing})"
