@@ -195,13 +195,30 @@ bells_at_least() { [ "$(bell_count)" -ge "$1" ]; }
 
 # ---- the program -----------------------------------------------------------
 
-# window_info: xwininfo of the program's window (status 1 if there is none)
+# window_info [TITLE]: xwininfo of the window of that title, the program's
+# unless given (status 1 if there is none)
 window_info() {
-    xwininfo -name "$APP_TITLE" 2>/dev/null
+    xwininfo -name "${1:-$APP_TITLE}" 2>/dev/null
 }
 
-window_mapped() {
-    window_info | grep -q 'Map State: IsViewable'
+# window_up [TITLE]: is that window mapped? window_id [TITLE]: its id
+window_up() { window_info "$@" | grep -q 'Map State: IsViewable'; }
+window_gone() { ! window_up "$@"; }
+window_id() { window_info "$@" | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p'; }
+
+# message_comes_and_goes TITLE: a message of that title comes up within 5 s
+# (its picture kept in the work folder) and, Qt giving it the keyboard focus,
+# goes with Escape
+message_comes_and_goes() {
+    if poll_until 5000 window_up "$1"; then
+        pass "message '$1' shown"
+        import -silent -window "$(window_id "$1")" -depth 8 "png:$E2E_WORK/message-${1// /-}.png"
+        keys Escape
+        poll_until 3000 window_gone "$1"
+        check "the message goes with Escape" window_gone "$1"
+    else
+        fail "no message '$1' within 5 s"
+    fi
 }
 
 app_up_and_mapped() {
@@ -209,7 +226,7 @@ app_up_and_mapped() {
         wait "$APP_PID"
         die "program exited with status $? during start-up (see $E2E_WORK/app.log)"
     fi
-    window_mapped
+    window_up
 }
 
 APP_ENV=()
@@ -225,7 +242,7 @@ start_app() {
     APP_PID=$!
     E2E_PIDS+=("$APP_PID")
     poll_until 15000 app_up_and_mapped || die "no mapped window titled '$APP_TITLE' within 15 s"
-    APP_WIN=$(window_info | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')
+    APP_WIN=$(window_id)
     [ -n "$APP_WIN" ] || die "cannot read the window id"
     echo "# program pid $APP_PID, window $APP_WIN"
 }
@@ -236,6 +253,12 @@ window_size() {
 }
 
 size_is() { [ "$(window_size)" = "$1" ]; }
+
+# expect_size SIZE WHAT: the window comes to SIZE ("WIDTHxHEIGHT") within 2 s
+expect_size() {
+    poll_until 2000 size_is "$1"
+    check "$2: size $1, measured $(window_size)" size_is "$1"
+}
 
 # app_running: is the program still there?
 app_running() { kill -0 "$APP_PID" 2>/dev/null; }
@@ -260,19 +283,13 @@ keys() {
     xdotool key --delay 40 "$@"
 }
 
-# window_up TITLE: is a window of that title mapped (a message, say)?
-window_up() {
-    xwininfo -name "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
-}
-
 # ---- the window's layout ---------------------------------------------------
 
-# The build writes layout.sh beside the program, from the program's own layout
+# layout.sh, written by the build beside the program (APP_BIN) from its layout
 # and colour tables: NAME=(left top width height) for each control, COMPACT
-# and EXPANDED as WIDTHxHEIGHT, and NAME=(red green blue) for the colours.
-# Scripts that drive the program set APP_BIN before sourcing this file.
-if [ -n "${APP_BIN:-}" ]; then
-    E2E_LAYOUT=${E2E_LAYOUT:-$(dirname "$APP_BIN")/layout.sh}
+# and EXPANDED as WIDTHxHEIGHT, NAME=(red green blue) for each colour.
+E2E_LAYOUT=${E2E_LAYOUT:-${APP_BIN:+$(dirname "$APP_BIN")/layout.sh}}
+if [ -n "$E2E_LAYOUT" ]; then
     [ -r "$E2E_LAYOUT" ] || die "no $E2E_LAYOUT: the build writes it beside the program"
     # shellcheck source=/dev/null
     . "$E2E_LAYOUT"
@@ -297,26 +314,12 @@ region() {
         $((s * (r_[0] + r_[2]) - 1 - i)) $((s * (r_[1] + r_[3]) - 1 - i)))
 }
 
-# centre_of CONTROL: "x y", the middle of a control, where a user clicks it
-centre_of() {
-    local -n r_=$1
-    local s=${QT_SCALE_FACTOR:-1}
-    echo "$((s * (r_[0] + r_[2] / 2))) $((s * (r_[1] + r_[3] / 2)))"
-}
-
-# click_on CONTROL: clicks the middle of a control
-click_on() {
-    local -a xy_
-    read -ra xy_ <<<"$(centre_of "$1")"
-    click "${xy_[@]}"
-}
+# click_on CONTROL: clicks the middle of a control, where a user would
+click_on() { local -n r_=$1; local s=${QT_SCALE_FACTOR:-1}; click $((s * (r_[0] + r_[2] / 2))) $((s * (r_[1] + r_[3] / 2))); }
 
 # click_arrow N: clicks the right arrow of question N's slider, a square as
 # high as the slider at its right end
-click_arrow() {
-    local -n r_=setminute_$1
-    click $((r_[0] + r_[2] - 1 - r_[3] / 2)) $((r_[1] + r_[3] / 2))
-}
+click_arrow() { local -n r_=setminute_$1; click $((r_[0] + r_[2] - 1 - r_[3] / 2)) $((r_[1] + r_[3] / 2)); }
 
 # ---- screenshots and pixels ------------------------------------------------
 
@@ -371,25 +374,22 @@ count_colour() {
 geometry() { echo "$(($3 - $1 + 1))x$(($4 - $2 + 1))+$1+$2"; }
 
 # rgb COLOUR: a colour (an array's name) as ImageMagick's rgb(R,G,B)
-rgb() {
-    local -n c_=$1
-    echo "rgb(${c_[0]},${c_[1]},${c_[2]})"
-}
+rgb() { local -n c_=$1; echo "rgb(${c_[0]},${c_[1]},${c_[2]})"; }
 
 # area X0 Y0 X1 Y1: how many pixels a rectangle holds (corners included)
 area() { echo $((($3 - $1 + 1) * ($4 - $2 + 1))); }
 
-# count FILE REGION COLOUR TOL [DX DY]: count_colour in the rectangle of the
-# array named REGION (moved by DX,DY), for the colour of the array named COLOUR
-count() {
-    local -n r_=$2 c_=$3
-    local dx=${5:-0} dy=${6:-0}
-    count_colour "$1" $((r_[0] + dx)) $((r_[1] + dy)) $((r_[2] + dx)) $((r_[3] + dy)) "${c_[@]}" "$4"
-}
+# count FILE REGION COLOUR TOL: count_colour, the region and the colour given
+# by their arrays' names
+count() { local -n r_=$2 c_=$3; count_colour "$1" "${r_[@]}" "${c_[@]}" "$4"; }
 
-# colour_near "R G B" R G B TOL: is the first colour within TOL of the second
-# in every channel? (Any number of channels: "R G B A" R G B A TOL.)
-colour_near() {
+# frames_painted FILE: the question column is drawn (its last frame blue)
+# shellcheck disable=SC2034  # q_ goes to count by name
+frames_painted() { local -a q_; region q_ question_12; [ "$(count "$1" q_ QUESTION_BACKGROUND 8)" -ge 50 ]; }
+
+# near "A B..." A B... TOL: is each value within TOL of its counterpart? (the
+# channels of a colour, "R G B" R G B TOL; the width and height of a size)
+near() {
     local have want=("${@:2:$# - 2}") tol=${*: -1} i d
     read -ra have <<<"$1"
     [ ${#have[@]} -eq ${#want[@]} ] || return 1
@@ -405,7 +405,7 @@ background_is() {
     local -n c_=$2
     local point
     for point in "${BG_POINTS[@]:0:${3:-${#BG_POINTS[@]}}}"; do
-        colour_near "$(pixel "$1" "$point")" "${c_[@]}" 8 || return 1
+        near "$(pixel "$1" "$point")" "${c_[@]}" 8 || return 1
     done
 }
 

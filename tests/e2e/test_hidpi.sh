@@ -21,8 +21,9 @@ region DISPLAY_BOX Display   # the minute display's box
 # a column across the top white line, from 5 px above it to 5 px below
 x=$((Line4[0] + Line4[2])) y=$((2 * Line4[1]))
 LINE4_COLUMN=("$x" $((y - 10)) "$x" $((y + 10)))
-# twice WxH: the size at scale 2
-twice() { echo "$((2 * ${1%x*}))x$((2 * ${1#*x}))"; }
+for size in COMPACT EXPANDED; do     # the window's sizes at scale 2
+    printf -v "$size" '%dx%d' $((2 * ${!size%x*})) $((2 * ${!size#*x}))
+done
 
 # fine_detail FILE X0 Y0 X1 Y1: pixels that differ from the same region
 # rebuilt from every other pixel doubled. A bitmap blown up 2x gives 0; a
@@ -43,11 +44,10 @@ bbox() {
         tr -d '+' | awk -v x0="$x0" -v y0="$y0" '{ print x0+$1, y0+$2, x0+$1+$3-1, y0+$2+$4-1 }'
 }
 
-# inside_by BOX_INNER BOX_OUTER MARGIN: the inner box keeps the margin
+# inside_by BOX_INNER BOX_OUTER MARGIN: the inner box (an array's name)
+# keeps the margin inside the outer one
 inside_by() {
-    local -a a b
-    read -ra a <<<"$1"
-    read -ra b <<<"$2"
+    local -n a=$1 b=$2
     [ "${a[0]}" -ge $((b[0] + $3)) ] && [ "${a[1]}" -ge $((b[1] + $3)) ] &&
         [ "${a[2]}" -le $((b[2] - $3)) ] && [ "${a[3]}" -le $((b[3] - $3)) ]
 }
@@ -59,9 +59,7 @@ start_xvfb
 start_app "$APP_BIN"
 
 echo "# the window at scale 2"
-poll_until 2000 size_is "$(twice "$COMPACT")"
-check "compact window twice the size: $(twice "$COMPACT"), measured $(window_size)" \
-    size_is "$(twice "$COMPACT")"
+expect_size "$COMPACT" "compact window twice the size"
 
 STOPPED="$E2E_WORK/1-stopped.png"
 shot "$STOPPED"
@@ -81,17 +79,13 @@ thickness=$(count "$RUNNING" LINE4_COLUMN LINE_LIGHT 8)
 expect_eq "the top bevel line is 3 px at scale 2, so 6 rows" "$thickness" 6
 expect_ge "fine detail in the readout's text" "$(fine_detail "$RUNNING" "${READOUT[@]}")" 200
 expect_ge "fine detail in the minute digit" "$(fine_detail "$RUNNING" "${DISPLAY_BOX[@]}")" 200
-text=$(bbox "$RUNNING" "${READOUT[@]}" READOUT_TEXT)
-check "the readout's text ($text) fits its box (${READOUT[*]})" \
-    inside_by "$text" "${READOUT[*]}" 2
-digit=$(bbox "$RUNNING" "${DISPLAY_BOX[@]}" DISPLAY_TEXT)
-check "the minute digit ($digit) fits its box (${DISPLAY_BOX[*]})" \
-    inside_by "$digit" "${DISPLAY_BOX[*]}" 4
+read -ra text < <(bbox "$RUNNING" "${READOUT[@]}" READOUT_TEXT)
+check "the readout's text (${text[*]}) fits its box (${READOUT[*]})" inside_by text READOUT 2
+read -ra digit < <(bbox "$RUNNING" "${DISPLAY_BOX[@]}" DISPLAY_TEXT)
+check "the minute digit (${digit[*]}) fits its box (${DISPLAY_BOX[*]})" inside_by digit DISPLAY_BOX 4
 
 click_on cmdExpand
-poll_until 2000 size_is "$(twice "$EXPANDED")"
-check "expanded window twice the size: $(twice "$EXPANDED"), measured $(window_size)" \
-    size_is "$(twice "$EXPANDED")"
+expect_size "$EXPANDED" "expanded window twice the size"
 shot "$E2E_WORK/3-expanded.png"
 
 finish

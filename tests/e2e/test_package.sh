@@ -20,6 +20,7 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "skipped: installing a package needs root"
     exit 77
 fi
+E2E_LAYOUT=$BUILD_DIR/layout.sh
 # shellcheck source=tests/e2e/lib.sh
 . "$(dirname "$0")/lib.sh"
 # shellcheck source=tests/install/checks.sh
@@ -113,10 +114,10 @@ start_xvfb
 start_app /usr/bin/vornaxi-timer
 check "the running program is the installed one" \
     test "$(readlink "/proc/$APP_PID/exe")" = /usr/bin/vornaxi-timer
-if poll_until 5000 size_is 265x324; then
-    pass "window '$APP_TITLE' is 265x324"
+if poll_until 5000 size_is "$COMPACT"; then
+    pass "window '$APP_TITLE' is $COMPACT"
 else
-    fail "window '$APP_TITLE' is $(window_size), expected 265x324"
+    fail "window '$APP_TITLE' is $(window_size), expected $COMPACT"
 fi
 # Task bars tie the window to the desktop entry (and so to its icon) by
 # WM_CLASS on X11: StartupWMClass must name the window's class instance.

@@ -38,8 +38,7 @@ SIGN_RED=(224 0 0)
 has_yellow_text() { [ "$(count "$1" READOUT READOUT_TEXT 60)" -ge 300 ]; }
 background_painted() { background_is "$1" PALETTE_T 1; }
 still_one_bell() { [ "$(bell_count)" -eq 1 ]; }
-not_red() { ! colour_near "$1" "${SIGN_RED[@]}" 80; }
-question_frames_painted() { [ "$(count "$1" QUESTION12 QUESTION_BACKGROUND 8)" -ge 50 ]; }
+not_red() { ! near "$1" "${SIGN_RED[@]}" 80; }
 
 # ---- start-up --------------------------------------------------------------
 
@@ -48,14 +47,13 @@ start_bellcount "$BELLCOUNT_BIN"
 start_app "$APP_BIN"
 
 echo "# the stopped window"
-poll_until 2000 size_is "$COMPACT"
-check "compact window: size $COMPACT, measured $(window_size)" size_is "$COMPACT"
+expect_size "$COMPACT" "compact window"
 STOPPED="$E2E_WORK/1-stopped.png"
 shot_until 3000 "$STOPPED" background_painted "$STOPPED"
 check "background at (${BG_POINTS[0]}) is cyan, measured $(pixel "$STOPPED" "${BG_POINTS[0]}")" \
     background_painted "$STOPPED"
 p=$(pixel "$STOPPED" $SIGN_RED_X $SIGN_RED_Y)
-check "stop sign is red at ($SIGN_RED_X,$SIGN_RED_Y), measured $p" colour_near "$p" "${SIGN_RED[@]}" 80
+check "stop sign is red at ($SIGN_RED_X,$SIGN_RED_Y), measured $p" near "$p" "${SIGN_RED[@]}" 80
 expect_ge "stop-sign red left of the minute display" "$(count "$STOPPED" SIGN_LEFT SIGN_RED 80)" 500
 expect_ge "stop-sign red right of the minute display" "$(count "$STOPPED" SIGN_RIGHT SIGN_RED 80)" 500
 expect_ge "stop-sign red over the minute display" "$(count "$STOPPED" DISPLAY_INNER SIGN_RED 80)" 5000
@@ -109,7 +107,7 @@ click_on cmdExpand
 if poll_until 2000 size_is "$EXPANDED"; then
     pass "expanded window: size $EXPANDED"
     EXPANDED_SHOT="$E2E_WORK/4-expanded.png"
-    shot_until 2000 "$EXPANDED_SHOT" question_frames_painted "$EXPANDED_SHOT"
+    shot_until 2000 "$EXPANDED_SHOT" frames_painted "$EXPANDED_SHOT"
     expect_ge "blue in the first question frame" "$(count "$EXPANDED_SHOT" QUESTION1 QUESTION_BACKGROUND 8)" 50
     expect_ge "blue in the twelfth question frame" "$(count "$EXPANDED_SHOT" QUESTION12 QUESTION_BACKGROUND 8)" 50
     expect_ge "blue in the score label" "$(count "$EXPANDED_SHOT" SCORE_LABEL SCORE_BACKGROUND 8)" 50
@@ -117,8 +115,7 @@ else
     fail "expanded window: size $EXPANDED, measured $(window_size)"
 fi
 click_on cmdExpand
-poll_until 2000 size_is "$COMPACT"
-check "compact again: size $COMPACT, measured $(window_size)" size_is "$COMPACT"
+expect_size "$COMPACT" "compact again"
 
 # ---- QUIT ------------------------------------------------------------------------
 

@@ -4,7 +4,7 @@
 #
 # checks.sh - checks of an installed tree, shared by the staged install test
 # and the Debian package test. Source it after tests/e2e/lib.sh (for pass,
-# fail, die, colour_near).
+# fail, die, near).
 #
 # Needs: desktop-file-validate, appstreamcli, file, ImageMagick (convert).
 
@@ -52,7 +52,7 @@ rgba_at() {
 check_pixel() {
     local got
     got=$(rgba_at "$1" "$3" "$4")
-    if colour_near "$got" "$5" "$6" "$7" "$8" 10; then
+    if near "$got" "$5" "$6" "$7" "$8" 10; then
         pass "$2 at ($3,$4)"
     else
         fail "$1: $2 at ($3,$4) expected rgba($5,$6,$7,$8), found (${got:-nothing})"
