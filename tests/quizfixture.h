@@ -5,10 +5,10 @@
 // The window as the program shows it, for widget tests: controls found by
 // name, ticks delivered by hand, beeps counted.
 
-#include "app/beeper.h"
 #include "app/frmquizdial.h"
 #include "clock/ticktimer.h"
 #include "extras/resultprinter.h"
+#include "sound/beeper.h"
 
 #include <QApplication>
 #include <QImage>
