@@ -17,6 +17,19 @@ XVFB_PID=""
 export XDG_RUNTIME_DIR="$E2E_WORK/xdg"
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
 
+# Sound clients (the program through libcanberra, pactl, parec) reach only a
+# sound server that a test starts itself (start_pulse), at its socket in the
+# private XDG_RUNTIME_DIR: never one named by the caller's environment, the
+# system-wide one, or one started on demand (autospawn).
+unset PULSE_SERVER PULSE_SINK PULSE_SOURCE PULSE_COOKIE PULSE_RUNTIME_PATH PULSE_STATE_PATH
+mkdir -p "$E2E_WORK/pulse-config/pulse"
+export PULSE_CLIENTCONFIG="$E2E_WORK/pulse-client.conf"
+cat >"$PULSE_CLIENTCONFIG" <<EOF
+autospawn = no
+default-server = unix:$XDG_RUNTIME_DIR/pulse/native
+cookie-file = $E2E_WORK/pulse-config/pulse/cookie
+EOF
+
 # ---- reporting -------------------------------------------------------------
 
 pass() { echo "ok   - $*"; }
@@ -76,6 +89,8 @@ stop_pid() {
 e2e_cleanup() {
     local status=$? i
     trap - EXIT
+    # a sound server stopped by a test takes no TERM until it runs again
+    [ -z "${PULSE_PID:-}" ] || kill -CONT "$PULSE_PID" 2>/dev/null
     # newest first: the program, then the bell counter, then the X server
     for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
         stop_pid "${E2E_PIDS[i]}"
@@ -155,6 +170,68 @@ bell_count() {
 }
 
 bells_at_least() { [ "$(bell_count)" -ge "$1" ]; }
+
+# ---- sound server ----------------------------------------------------------
+# A private PulseAudio whose only output is a null sink, "room", and what the
+# room hears, recorded: each tone is found by toneonsets.c as it ends.
+
+PULSE_PID=""
+RECORD_PIDS=()
+TONE_LOG="$E2E_WORK/tones.log"
+
+# start_pulse: starts the sound server and waits until it answers. Its state
+# and cookie stay in the work folder; it neither reaches the session's D-Bus
+# nor the X server.
+start_pulse() {
+    env -u DISPLAY -u DBUS_SESSION_BUS_ADDRESS HOME="$E2E_WORK/pulse-config" \
+        XDG_CONFIG_HOME="$E2E_WORK/pulse-config" \
+        pulseaudio --daemonize=no --exit-idle-time=-1 -n --log-target=stderr \
+        --load="module-null-sink sink_name=room" --load=module-native-protocol-unix \
+        >>"$E2E_WORK/pulse.log" 2>&1 &
+    PULSE_PID=$!
+    E2E_PIDS+=("$PULSE_PID")
+    poll_until 10000 pactl info >/dev/null 2>&1 || die "the sound server does not answer"
+    pactl set-default-sink room || die "cannot make the null sink the default"
+    echo "# sound server pid $PULSE_PID"
+}
+
+# stop_pulse: ends the sound server (and with it the recording).
+stop_pulse() {
+    kill -CONT "$PULSE_PID" 2>/dev/null
+    stop_pid "$PULSE_PID"
+    PULSE_PID=""
+    stop_recording
+}
+
+# start_recording TONEONSETS: records the room afresh into TONE_LOG. The
+# short latency makes parec hand each tone on as it comes.
+start_recording() {
+    local fifo=$E2E_WORK/room.fifo
+    stop_recording
+    [ ! -s "$TONE_LOG" ] || cat "$TONE_LOG" >>"$E2E_WORK/tones-before.log"
+    : >"$TONE_LOG"
+    rm -f "$fifo" && mkfifo "$fifo"
+    "$1" <"$fifo" >"$TONE_LOG" 2>>"$E2E_WORK/toneonsets.err" &
+    RECORD_PIDS=("$!")
+    parec -d room.monitor --raw --format=s16le --rate=8000 --channels=1 --latency-msec=10 \
+        >"$fifo" 2>>"$E2E_WORK/parec.err" &
+    RECORD_PIDS+=("$!")
+    E2E_PIDS+=("${RECORD_PIDS[@]}")
+    poll_until 5000 grep -q '^ready$' "$TONE_LOG" || die "the recording does not start"
+}
+
+stop_recording() {
+    local pid
+    for pid in "${RECORD_PIDS[@]}"; do stop_pid "$pid"; done
+    RECORD_PIDS=()
+}
+
+# tones: the tones recorded so far, "SAMPLE MS LENGTH_MS HZ" a line
+tones() { grep '^[0-9]' "$TONE_LOG"; }
+tone_count() { tones | wc -l; }
+tones_at_least() { [ "$(tone_count)" -ge "$1" ]; }
+# tone N FIELD: one field (1 sample, 2 ms, 3 length, 4 Hz) of the Nth tone
+tone() { tones | sed -n "$1p" | cut -d' ' -f"$2"; }
 
 # ---- the program -----------------------------------------------------------
 
