@@ -63,13 +63,12 @@ public:
         // and hold the sound card.
         m_setDriver(m_context, "pulse");
         // Named, the mixer shows the program and can set its volume apart.
-        // The role is not "event": mixers fold event sounds into one
-        // "system sounds" slider, and the beep is the program's function,
-        // played whether or not the desktop's event sounds are on.
+        // The desktop's event-sounds switch reaches libcanberra through
+        // canberra.enable alone (libcanberra-gtk sets it): here it is on.
         m_changeProps(m_context, CA_PROP_APPLICATION_NAME, m_name.constData(),
                       CA_PROP_APPLICATION_ID, m_appId.constData(), CA_PROP_APPLICATION_ICON_NAME,
                       m_appId.constData(), CA_PROP_APPLICATION_VERSION, m_version.constData(),
-                      CA_PROP_MEDIA_ROLE, "alarm", CA_PROP_CANBERRA_ENABLE, "1", nullptr);
+                      CA_PROP_CANBERRA_ENABLE, "1", nullptr);
         if (m_open(m_context) != CA_SUCCESS) {
             disconnect();
             return false;
@@ -87,27 +86,18 @@ public:
 
     Result cache(Sound sound) override
     {
-        if (sound == Sound::ThemeBell) {
-            return result(m_cache(m_context, CA_PROP_EVENT_ID, "bell", nullptr));
-        }
-        if (m_tone.isEmpty()) {
+        if (sound == Sound::OwnTone && m_tone.isEmpty()) {
             return Result::NoSuchSound;
         }
-        return result(m_cache(m_context, CA_PROP_EVENT_ID, ToneId, CA_PROP_MEDIA_FILENAME,
-                              m_tone.constData(), nullptr));
+        return result(withProperties(sound, m_cache));
     }
 
     Result play(Sound sound) override
     {
         // "permanent": played from the server's cache, uploaded again first
         // where the server has lost it (restarted).
-        if (sound == Sound::ThemeBell) {
-            return result(m_play(m_context, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_MEDIA_NAME, "Beep",
-                                 CA_PROP_CANBERRA_CACHE_CONTROL, "permanent", nullptr));
-        }
-        return result(m_play(m_context, 0, CA_PROP_EVENT_ID, ToneId, CA_PROP_MEDIA_FILENAME,
-                             m_tone.constData(), CA_PROP_MEDIA_NAME, "Beep",
-                             CA_PROP_CANBERRA_CACHE_CONTROL, "permanent", nullptr));
+        return result(
+            withProperties(sound, m_play, 0u, CA_PROP_CANBERRA_CACHE_CONTROL, "permanent"));
     }
 
 private:
@@ -123,6 +113,20 @@ private:
             resolve("ca_context_change_props", m_changeProps) &&
             resolve("ca_context_open", m_open) && resolve("ca_context_cache", m_cache) &&
             resolve("ca_context_play", m_play);
+    }
+    // Calls libcanberra with a sound's properties. They go with each sound,
+    // not with the context (whose properties name the client only). The
+    // role is not "event": mixers fold event sounds into one "system
+    // sounds" slider, which is often turned down, and the beep is the
+    // program's function, played whether or not the desktop's event sounds
+    // are on. The theme's bell has no file: its list ends before one.
+    template<typename Function, typename... Before>
+    int withProperties(Sound sound, Function function, Before... before)
+    {
+        const bool own = sound == Sound::OwnTone;
+        return function(m_context, before..., CA_PROP_EVENT_ID, own ? ToneId : "bell",
+                        CA_PROP_MEDIA_NAME, "Beep", CA_PROP_MEDIA_ROLE, "alarm",
+                        own ? CA_PROP_MEDIA_FILENAME : nullptr, m_tone.constData(), nullptr);
     }
     template<typename Function>
     bool resolve(const char *name, Function &function)

@@ -181,12 +181,15 @@ TONE_LOG="$E2E_WORK/tones.log"
 
 # start_pulse: starts the sound server and waits until it answers. Its state
 # and cookie stay in the work folder; it neither reaches the session's D-Bus
-# nor the X server.
+# nor the X server. norewinds: the sink starts a new sound after what it has
+# rendered already (at most the recording's 10 ms latency) instead of
+# rewinding, which would hand the rewound stretch to the recording again and
+# shift every later sample: the recording's samples stay its clock.
 start_pulse() {
     env -u DISPLAY -u DBUS_SESSION_BUS_ADDRESS HOME="$E2E_WORK/pulse-config" \
         XDG_CONFIG_HOME="$E2E_WORK/pulse-config" \
         pulseaudio --daemonize=no --exit-idle-time=-1 -n --log-target=stderr \
-        --load="module-null-sink sink_name=room" --load=module-native-protocol-unix \
+        --load="module-null-sink sink_name=room norewinds=1" --load=module-native-protocol-unix \
         >>"$E2E_WORK/pulse.log" 2>&1 &
     PULSE_PID=$!
     E2E_PIDS+=("$PULSE_PID")
@@ -204,7 +207,8 @@ stop_pulse() {
 }
 
 # start_recording TONEONSETS: records the room afresh into TONE_LOG. The
-# short latency makes parec hand each tone on as it comes.
+# short latency makes parec hand each tone on as it comes (and the null sink
+# render no further ahead).
 start_recording() {
     local fifo=$E2E_WORK/room.fifo
     stop_recording
