@@ -33,6 +33,11 @@ struct SystemBeeper::Worker
 void SystemBeeper::Worker::run()
 {
     BeepRoute route(*server);
+    // Not once the bell has rung for it: too late, it would sound twice.
+    const auto stillWanted = [this] {
+        std::lock_guard lock(mutex);
+        return rung < current;
+    };
     route.prepare();
     for (;;) {
         {
@@ -43,12 +48,7 @@ void SystemBeeper::Worker::run()
             }
             current = std::exchange(pending, 0);
         }
-        const bool heard = route
-                               .play([this] {
-                                   std::lock_guard lock(mutex);
-                                   return rung < current;
-                               })
-                               .has_value();
+        const bool heard = route.play(stillWanted).has_value();
         std::lock_guard lock(mutex);
         if (!heard && rung < current && context) {
             QMetaObject::invokeMethod(context, bell, Qt::QueuedConnection);
