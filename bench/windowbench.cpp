@@ -10,10 +10,10 @@
 // Ticks are driven by emitting the tick timer's signal, so a whole period
 // takes a fraction of a second; paints are flushed after every tick, as the
 // event loop would between two real ticks. Prints key=value lines.
-#include "app/beeper.h"
 #include "app/frmquizdial.h"
 #include "clock/ticktimer.h"
 #include "extras/resultprinter.h"
+#include "sound/beeper.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -5,11 +5,11 @@
 // The window as the program shows it, for widget tests: controls found by
 // name, ticks delivered by hand, beeps counted.
 
-#include "app/beeper.h"
 #include "app/frmquizdial.h"
 #include "app/geometry.h"
 #include "clock/ticktimer.h"
 #include "extras/resultprinter.h"
+#include "sound/beeper.h"
 
 #include <QApplication>
 #include <QImage>

@@ -4,7 +4,8 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-
     fonts-liberation)
 TEST_PACKAGES=(xvfb xdotool x11-utils imagemagick libx11-dev cups printer-driver-cups-pdf
     poppler-utils dbus-daemon clang-format clang-tidy cppcheck faketime
-    desktop-file-utils appstream dpkg-dev file binutils)
+    desktop-file-utils appstream dpkg-dev file binutils
+    pulseaudio pulseaudio-utils libcanberra-pulse sound-theme-freedesktop)
 
 # Installs whichever of the given packages are missing, with sudo when not root.
 install_packages() {

@@ -3,13 +3,13 @@
 #include "frmquizdial.h"
 
 #include "accessibility.h"
-#include "beeper.h"
 #include "clock/ticktimer.h"
 #include "decorations.h"
 #include "extras/colourscheme.h"
 #include "extras/printflow.h"
 #include "extras/resultprinter.h"
 #include "geometry.h"
+#include "sound/beeper.h"
 #include "stopsignpanel.h"
 #include "textfit.h"
 

@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "beeper.h"
 #include "extras/resultprinter.h"
 #include "frmquizdial.h"
+#include "sound/systembeeper.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -16,7 +17,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(VORNAXI_APP_ID));
     QApplication::setStyle(QStringLiteral("Fusion"));
 
-    SystemBeeper beeper(SystemBeeper::routeFor(QApplication::platformName()));
+    SystemBeeper beeper(systemSoundServer(QStringLiteral(VORNAXI_APP_ID)), &QApplication::beep);
     SystemResultPrinter printer;
     frmQuizdial window(beeper, printer);
     window.show();
@@ -26,5 +27,8 @@ int main(int argc, char *argv[])
     if (QApplication::platformName() == QLatin1String("xcb")) {
         window.activateWindow();
     }
+    // Once the window is up, in the background: start-up never waits for
+    // the sound server.
+    QTimer::singleShot(0, &window, [&beeper] { beeper.prepare(); });
     return app.exec();
 }

@@ -30,6 +30,19 @@ unset WAYLAND_DISPLAY SESSION_MANAGER AT_SPI_BUS_ADDRESS
 # No printing service, unless a test starts its own: never the machine's.
 export CUPS_SERVER=$E2E_WORK/no-cups.sock
 
+# Sound clients (the program through libcanberra, pactl, parec) reach only a
+# sound server that a test starts itself (start_pulse), at its socket in the
+# private XDG_RUNTIME_DIR: never one named by the caller's environment, the
+# system-wide one, or one started on demand (autospawn).
+unset PULSE_SERVER PULSE_SINK PULSE_SOURCE PULSE_COOKIE PULSE_RUNTIME_PATH PULSE_STATE_PATH
+mkdir -p "$E2E_WORK/pulse-config/pulse"
+export PULSE_CLIENTCONFIG="$E2E_WORK/pulse-client.conf"
+cat >"$PULSE_CLIENTCONFIG" <<EOF
+autospawn = no
+default-server = unix:$XDG_RUNTIME_DIR/pulse/native
+cookie-file = $E2E_WORK/pulse-config/pulse/cookie
+EOF
+
 # ---- reporting -------------------------------------------------------------
 
 pass() { echo "ok   - $*"; }
@@ -74,6 +87,8 @@ finish() {
 e2e_cleanup() {
     local status=$? i pid
     trap - EXIT
+    # a sound server stopped by a test takes no TERM until it runs again
+    [ -z "${PULSE_PID:-}" ] || kill -CONT "$PULSE_PID" 2>/dev/null
     # newest first: the program, then the bell counter, the X server, the bus
     for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
         stop_pid "${E2E_PIDS[i]}"
@@ -192,6 +207,72 @@ bell_count() {
 }
 
 bells_at_least() { [ "$(bell_count)" -ge "$1" ]; }
+
+# ---- sound server ----------------------------------------------------------
+# A private PulseAudio whose only output is a null sink, "room", and what the
+# room hears, recorded: each tone is found by toneonsets.c as it ends.
+
+PULSE_PID=""
+RECORD_PIDS=()
+TONE_LOG="$E2E_WORK/tones.log"
+
+# start_pulse: starts the sound server and waits until it answers. Its state
+# and cookie stay in the work folder; it neither reaches the session's D-Bus
+# nor the X server. norewinds: the sink starts a new sound after what it has
+# rendered already (at most the recording's 10 ms latency) instead of
+# rewinding, which would hand the rewound stretch to the recording again and
+# shift every later sample: the recording's samples stay its clock.
+start_pulse() {
+    env -u DISPLAY -u DBUS_SESSION_BUS_ADDRESS HOME="$E2E_WORK/pulse-config" \
+        XDG_CONFIG_HOME="$E2E_WORK/pulse-config" \
+        pulseaudio --daemonize=no --exit-idle-time=-1 -n --log-target=stderr \
+        --load="module-null-sink sink_name=room norewinds=1" --load=module-native-protocol-unix \
+        >>"$E2E_WORK/pulse.log" 2>&1 &
+    PULSE_PID=$!
+    E2E_PIDS+=("$PULSE_PID")
+    poll_until 10000 pactl info >/dev/null 2>&1 || die "the sound server does not answer"
+    pactl set-default-sink room || die "cannot make the null sink the default"
+    echo "# sound server pid $PULSE_PID"
+}
+
+# stop_pulse: ends the sound server (and with it the recording).
+stop_pulse() {
+    kill -CONT "$PULSE_PID" 2>/dev/null
+    stop_pid "$PULSE_PID"
+    PULSE_PID=""
+    stop_recording
+}
+
+# start_recording TONEONSETS: records the room afresh into TONE_LOG. The
+# short latency makes parec hand each tone on as it comes (and the null sink
+# render no further ahead).
+start_recording() {
+    local fifo=$E2E_WORK/room.fifo
+    stop_recording
+    [ ! -s "$TONE_LOG" ] || cat "$TONE_LOG" >>"$E2E_WORK/tones-before.log"
+    : >"$TONE_LOG"
+    rm -f "$fifo" && mkfifo "$fifo"
+    "$1" <"$fifo" >"$TONE_LOG" 2>>"$E2E_WORK/toneonsets.err" &
+    RECORD_PIDS=("$!")
+    parec -d room.monitor --raw --format=s16le --rate=8000 --channels=1 --latency-msec=10 \
+        >"$fifo" 2>>"$E2E_WORK/parec.err" &
+    RECORD_PIDS+=("$!")
+    E2E_PIDS+=("${RECORD_PIDS[@]}")
+    poll_until 5000 grep -q '^ready$' "$TONE_LOG" || die "the recording does not start"
+}
+
+stop_recording() {
+    local pid
+    for pid in "${RECORD_PIDS[@]}"; do stop_pid "$pid"; done
+    RECORD_PIDS=()
+}
+
+# tones: the tones recorded so far, "SAMPLE MS LENGTH_MS HZ" a line
+tones() { grep '^[0-9]' "$TONE_LOG"; }
+tone_count() { tones | wc -l; }
+tones_at_least() { [ "$(tone_count)" -ge "$1" ]; }
+# tone N FIELD: one field (1 sample, 2 ms, 3 length, 4 Hz) of the Nth tone
+tone() { tones | sed -n "$1p" | cut -d' ' -f"$2"; }
 
 # ---- the program -----------------------------------------------------------
 
@@ -314,8 +395,23 @@ region() {
         $((s * (r_[0] + r_[2]) - 1 - i)) $((s * (r_[1] + r_[3]) - 1 - i)))
 }
 
-# click_on CONTROL: clicks the middle of a control, where a user would
-click_on() { local -n r_=$1; local s=${QT_SCALE_FACTOR:-1}; click $((s * (r_[0] + r_[2] / 2))) $((s * (r_[1] + r_[3] / 2))); }
+# centre_of CONTROL: "X Y" of the middle of a control, where a user clicks
+centre_of() { local -n r_=$1; local s=${QT_SCALE_FACTOR:-1}; echo $((s * (r_[0] + r_[2] / 2))) $((s * (r_[1] + r_[3] / 2))); }
+
+# click_on CONTROL: clicks the middle of a control
+click_on() {
+    local xy
+    read -ra xy <<<"$(centre_of "$1")"
+    click "${xy[@]}"
+}
+
+# readout_sum: a checksum of the clock readout's pixels, inside its edges;
+# it changes when the readout does
+readout_sum() {
+    local r
+    region r Label9 2
+    import -silent -window "$APP_WIN" -crop "$(geometry "${r[@]}")" -depth 8 ppm:- | md5sum | cut -c1-32
+}
 
 # click_arrow N: clicks the right arrow of question N's slider, a square as
 # high as the slider at its right end

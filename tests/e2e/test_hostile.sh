@@ -13,14 +13,9 @@ CLOSEWINDOW_BIN=$3
 # shellcheck source=tests/e2e/lib.sh
 . "$(dirname "$0")/lib.sh"
 
-region READOUT Label9 2                 # the clock readout, inside its edges
 FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 
 [ -r "$FAKETIME_LIB" ] || die "libfaketime is not installed ($FAKETIME_LIB)"
-
-readout_sum() {
-    import -silent -window "$APP_WIN" -crop "$(geometry "${READOUT[@]}")" -depth 8 ppm:- | md5sum | cut -c1-32
-}
 
 start_xvfb
 start_bellcount "$BELLCOUNT_BIN"

@@ -18,6 +18,7 @@ installed_files() {
     echo "share/applications/$1.desktop"
     echo "share/metainfo/$1.metainfo.xml"
     echo "share/icons/hicolor/scalable/apps/$1.svg"
+    echo "share/vornaxi-timer/beep.wav"
     for size in $ICON_SIZES; do
         echo "share/icons/hicolor/${size}x${size}/apps/$1.png"
     done
@@ -30,6 +31,7 @@ indent() {
 }
 
 is_png() { [ -f "$1" ] && file -b "$1" | grep -q '^PNG image data'; }
+is_wav() { [ -f "$1" ] && file -b "$1" | grep -q 'WAVE audio, Microsoft PCM, 16 bit, mono'; }
 
 # desktop_value FILE KEY: the value of KEY in the [Desktop Entry] group
 desktop_value() {
@@ -94,6 +96,9 @@ check_installed_tree() {
     else
         fail "$bin is not an executable program: $(file -b "$bin" 2>&1)"
     fi
+
+    # the beep for a sound theme without a bell, where the program looks for it
+    check "beep tone installed as a 16-bit mono WAV" is_wav "$prefix/share/vornaxi-timer/beep.wav"
 
     # ---- the desktop entry: valid, without even a hint, and pointing at
     # the installed program and icon

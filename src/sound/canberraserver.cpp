@@ -1,0 +1,158 @@
+// SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "soundserver.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibrary>
+
+// For its types and property names only: the library is loaded by the
+// beeper's worker thread once the window is shown, off the start-up path.
+#include <canberra.h>
+
+namespace {
+
+// The name under which the program's own tone is cached in the server.
+constexpr char ToneId[] = "io.github.vornaxi.VornaxiTimer.beep";
+
+// The program's own tone: where it is installed, relative to the binary, or
+// where the build puts it beside the binary in the build tree.
+QByteArray toneFile()
+{
+    const QString bin = QCoreApplication::applicationDirPath();
+    for (const char *dir : {VORNAXI_DATA_FROM_BIN, VORNAXI_DATA_IN_BUILD}) {
+        const QFileInfo tone(bin + u'/' + QLatin1StringView(dir) + QStringLiteral("/beep.wav"));
+        if (tone.isFile()) {
+            return QFile::encodeName(tone.canonicalFilePath());
+        }
+    }
+    return {};
+}
+
+SoundServer::Result result(int error)
+{
+    switch (error) {
+    case CA_SUCCESS:
+        return SoundServer::Result::Done;
+    case CA_ERROR_NOTFOUND:
+        return SoundServer::Result::NoSuchSound;
+    default:
+        return SoundServer::Result::Failed;
+    }
+}
+
+// libcanberra with its PulseAudio driver: the sound server of Linux desktops,
+// whether PulseAudio itself or PipeWire's PulseAudio service.
+class CanberraServer final : public SoundServer
+{
+public:
+    explicit CanberraServer(const QString &appId)
+        : m_appId(appId.toUtf8())
+        , m_name(QCoreApplication::applicationName().toUtf8())
+        , m_version(QCoreApplication::applicationVersion().toUtf8())
+    {
+    }
+    ~CanberraServer() override { disconnect(); }
+
+    bool connect() override
+    {
+        if (!load() || m_create(&m_context) != CA_SUCCESS) {
+            return false;
+        }
+        // The sound server only: libcanberra's ALSA driver would bypass it
+        // and hold the sound card.
+        m_setDriver(m_context, "pulse");
+        // Named, the mixer shows the program and can set its volume apart.
+        // The desktop's event-sounds switch reaches libcanberra through
+        // canberra.enable alone (libcanberra-gtk sets it): here it is on.
+        m_changeProps(m_context, CA_PROP_APPLICATION_NAME, m_name.constData(),
+                      CA_PROP_APPLICATION_ID, m_appId.constData(), CA_PROP_APPLICATION_ICON_NAME,
+                      m_appId.constData(), CA_PROP_APPLICATION_VERSION, m_version.constData(),
+                      CA_PROP_CANBERRA_ENABLE, "1", nullptr);
+        if (m_open(m_context) != CA_SUCCESS) {
+            disconnect();
+            return false;
+        }
+        return true;
+    }
+
+    void disconnect() override
+    {
+        if (m_context) {
+            m_destroy(m_context);
+            m_context = nullptr;
+        }
+    }
+
+    Result cache(Sound sound) override
+    {
+        if (sound == Sound::OwnTone && m_tone.isEmpty()) {
+            return Result::NoSuchSound;
+        }
+        return result(withProperties(sound, m_cache));
+    }
+
+    Result play(Sound sound) override
+    {
+        // "permanent": played from the server's cache, uploaded again first
+        // where the server has lost it (restarted).
+        return result(
+            withProperties(sound, m_play, 0u, CA_PROP_CANBERRA_CACHE_CONTROL, "permanent"));
+    }
+
+private:
+    bool load()
+    {
+        if (m_library.isLoaded()) {
+            return true;
+        }
+        m_tone = toneFile();
+        return m_library.load() && resolve("ca_context_create", m_create) &&
+            resolve("ca_context_destroy", m_destroy) &&
+            resolve("ca_context_set_driver", m_setDriver) &&
+            resolve("ca_context_change_props", m_changeProps) &&
+            resolve("ca_context_open", m_open) && resolve("ca_context_cache", m_cache) &&
+            resolve("ca_context_play", m_play);
+    }
+    // Calls libcanberra with a sound's properties. They go with each sound,
+    // not with the context (whose properties name the client only). The
+    // role is not "event": mixers fold event sounds into one "system
+    // sounds" slider, which is often turned down, and the beep is the
+    // program's function, played whether or not the desktop's event sounds
+    // are on. The theme's bell has no file: its list ends before one.
+    template<typename Function, typename... Before>
+    int withProperties(Sound sound, Function function, Before... before)
+    {
+        const bool own = sound == Sound::OwnTone;
+        return function(m_context, before..., CA_PROP_EVENT_ID, own ? ToneId : "bell",
+                        CA_PROP_MEDIA_NAME, "Beep", CA_PROP_MEDIA_ROLE, "alarm",
+                        own ? CA_PROP_MEDIA_FILENAME : nullptr, m_tone.constData(), nullptr);
+    }
+    template<typename Function>
+    bool resolve(const char *name, Function &function)
+    {
+        function = reinterpret_cast<Function>(m_library.resolve(name));
+        return function != nullptr;
+    }
+
+    QByteArray m_appId;
+    QByteArray m_name;
+    QByteArray m_version;
+    QByteArray m_tone;
+    QLibrary m_library{QStringLiteral("canberra"), 0};
+    decltype(&ca_context_create) m_create = nullptr;
+    decltype(&ca_context_destroy) m_destroy = nullptr;
+    decltype(&ca_context_set_driver) m_setDriver = nullptr;
+    decltype(&ca_context_change_props) m_changeProps = nullptr;
+    decltype(&ca_context_open) m_open = nullptr;
+    decltype(&ca_context_cache) m_cache = nullptr;
+    decltype(&ca_context_play) m_play = nullptr;
+    ca_context *m_context = nullptr;
+};
+
+} // namespace
+
+std::unique_ptr<SoundServer> systemSoundServer(const QString &appId)
+{
+    return std::make_unique<CanberraServer>(appId);
+}

@@ -1,0 +1,196 @@
+#!/bin/bash
+# End-to-end test of the beep as the room hears it: the real program under a
+# private Xvfb, a private PulseAudio with a null sink whose output is
+# recorded, and the tones found in the recording as they come.
+#   1. Start and Stop/Reset: two tones of the theme's bell, each within 50 ms
+#      of its click and as far apart as the clicks; the program is named in
+#      the sound server. The server stopped for 3 s mid-period: the clock
+#      keeps its seconds, the beep that cannot be played rings the X bell
+#      instead, and once the server runs again the beeps are heard again.
+#   2. The sound theme hidden: the program's own tone instead.
+#   3. No sound server: the X bell rings and nothing hangs; a server that
+#      starts later is heard at the next beep.
+#
+# usage: test_sound.sh PROGRAM BELLCOUNT TONEONSETS
+# shellcheck disable=SC2317  # predicates are called through poll_until
+set -u
+[ $# -eq 3 ] || { echo "usage: $0 PROGRAM BELLCOUNT TONEONSETS" >&2; exit 2; }
+APP_BIN=$1
+BELLCOUNT_BIN=$2
+TONEONSETS_BIN=$3
+# shellcheck source=tests/e2e/lib.sh
+. "$(dirname "$0")/lib.sh"
+
+OWN_HZ=880                              # the program's own tone (tools/beeptone)
+
+for tool in pulseaudio pactl parec; do
+    command -v "$tool" >/dev/null || die "$tool is not installed (pulseaudio, pulseaudio-utils)"
+done
+
+is_own_tone() { [ "$1" -ge $((OWN_HZ - 20)) ] && [ "$1" -le $((OWN_HZ + 20)) ]; }
+isnt_own_tone() { ! is_own_tone "$1"; }
+
+# mouse_to CONTROL: moves the pointer to the middle of a control
+mouse_to() {
+    local xy
+    read -ra xy <<<"$(centre_of "$1")"
+    xdotool mousemove "${xy[@]}"
+}
+
+# click_at CONTROL: clicks it and prints the time just before the click, so
+# that a delay measured from it is never too short
+click_at() {
+    mouse_to "$1"
+    now_ms
+    xdotool click 1
+}
+
+# heard N CLICK_MS WHAT: the Nth tone came within 50 ms of the click
+heard() {
+    poll_until 3000 tones_at_least "$1" || { fail "no tone after $3"; return 1; }
+    local delay=$(($(tone "$1" 2) - $2))
+    check "tone $1 came $delay ms after the click on $3 (0 .. 50 ms)" \
+        test "$delay" -ge 0 -a "$delay" -le 50
+}
+
+# quit_app: QUIT, and the program ends cleanly
+quit_app() {
+    click_on end
+    if poll_until 3000 app_exited; then
+        wait "$APP_PID"
+        expect_eq "exit status after QUIT" $? 0
+    else
+        fail "program still running 3 s after QUIT"
+    fi
+}
+
+# libcanberra keeps where it found each sound in a cache of its own: the
+# program's is private to each part of the test, so that no part finds the
+# sounds of another.
+app_env() { APP_ENV=("XDG_CACHE_HOME=$E2E_WORK/cache-$1" "${@:2}"); }
+
+start_xvfb
+start_bellcount "$BELLCOUNT_BIN"
+start_pulse
+start_recording "$TONEONSETS_BIN"
+
+# ---- 1: the theme's bell, through the sound server ---------------------------
+
+echo "# Start and Stop/Reset, heard"
+app_env theme
+start_app "$APP_BIN"
+# At once: the first beep is as prompt as any later one. Both clicks from
+# one xdotool, so that they are as far apart as it says, whatever the load
+# on the machine does to starting a process: it waits 100 ms after a click
+# and then sleeps, so the second click follows the first by 1400 ms.
+mouse_to start
+t1=$(now_ms)
+xdotool click 1 sleep 1.3 click 1 &
+CLICKS_APART=1400
+heard 1 "$t1" Start
+heard 2 $((t1 + CLICKS_APART)) Stop/Reset
+wait $!
+sleep 0.4                                   # room for a wrong third tone
+expect_eq "tones for Start and Stop/Reset" "$(tone_count)" 2
+apart=$((($(tone 2 1) - $(tone 1 1)) / 8))
+check "tones $apart ms apart, clicks $CLICKS_APART ms (within 20 ms)" \
+    test "$apart" -ge $((CLICKS_APART - 20)) -a "$apart" -le $((CLICKS_APART + 20))
+check "the theme's bell, not the program's own tone ($(tone 1 4) Hz)" isnt_own_tone "$(tone 1 4)"
+expect_eq "X bells (the beeps went to the sound server)" "$(bell_count)" 0
+clients=$(pactl list clients)
+for prop in 'application.name = "Vornaxi Timer"' \
+    'application.id = "io.github.vornaxi.VornaxiTimer"' \
+    'application.icon_name = "io.github.vornaxi.VornaxiTimer"'; do
+    check "the sound server knows the program by $prop" grep -qF "$prop" <<<"$clients"
+done
+# not "event": mixers put those under one "system sounds" volume
+check 'the beep is an alarm to the sound server' \
+    grep -qF 'media.role = "alarm"' <<<"$(pactl list samples)"
+
+echo "# the sound server stopped for 3 s mid-period"
+t3=$(click_at start)
+heard 3 "$t3" Start
+changes=()
+previous=$(readout_sum)
+stopped=0 continued=0 bells_then=""
+while [ $(($(now_ms) - t3)) -lt 5000 ]; do
+    elapsed=$(($(now_ms) - t3))
+    if [ "$elapsed" -ge 1500 ] && [ "$stopped" -eq 0 ]; then
+        kill -STOP "$PULSE_PID" && stopped=$(now_ms)
+    elif [ "$elapsed" -ge 4200 ] && [ -z "$bells_then" ]; then
+        bells_then=$(bell_count)
+        t4=$(click_at start)      # Stop/Reset: its beep cannot be played
+    elif [ "$elapsed" -ge 4500 ] && [ "$continued" -eq 0 ]; then
+        kill -CONT "$PULSE_PID" && continued=$(now_ms)
+    fi
+    sum=$(readout_sum)
+    if [ "$sum" != "$previous" ]; then
+        changes+=($(($(now_ms) - t3)))
+        previous=$sum
+    fi
+done
+echo "# server stopped $((continued - stopped)) ms; readout changed at ms after Start: ${changes[*]}"
+expect_eq "readout changes: four seconds and the Stop/Reset" "${#changes[@]}" 5
+for k in 1 2 3 4; do
+    at=${changes[$((k - 1))]:-0}
+    check "second $k shown at $at ms (within 1000 x $k .. +300 ms)" \
+        test "$at" -ge $((1000 * k)) -a "$at" -le $((1000 * k + 300))
+done
+at=${changes[4]:-0}
+check "Stop/Reset shown at $at ms, within 300 ms of its click" \
+    test "$at" -ge $((t4 - t3)) -a "$at" -le $((t4 - t3 + 300))
+check "the X bell rang for the beep the stopped server could not play" \
+    test "$(bell_count)" -eq $((bells_then + 1))
+sleep 0.5
+expect_eq "tones while the server was stopped or late from it" "$(tone_count)" 3
+t5=$(click_at start)
+heard 4 "$t5" "Start with the server running again"
+t6=$(click_at start)
+heard 5 "$t6" Stop/Reset
+quit_app
+
+# ---- 2: the theme hidden: the program's own tone ------------------------------
+
+echo "# no sound theme"
+mkdir -p "$E2E_WORK/no-theme"
+app_env no-theme "XDG_DATA_DIRS=$E2E_WORK/no-theme" "XDG_DATA_HOME=$E2E_WORK/no-theme"
+start_recording "$TONEONSETS_BIN"
+start_app "$APP_BIN"
+t1=$(click_at start)
+heard 1 "$t1" Start
+sleep_until_ms $((t1 + 1300))
+t2=$(click_at start)
+heard 2 "$t2" Stop/Reset
+sleep 0.4
+expect_eq "tones for Start and Stop/Reset" "$(tone_count)" 2
+check "the program's own tone ($(tone 1 4) Hz, $(tone 1 3) ms)" is_own_tone "$(tone 1 4)"
+check "the program's own tone again ($(tone 2 4) Hz)" is_own_tone "$(tone 2 4)"
+quit_app
+
+# ---- 3: no sound server: the X bell, and a server that comes later ------------
+
+echo "# no sound server"
+stop_pulse
+bells_then=$(bell_count)
+app_env no-server
+start_app "$APP_BIN"
+sleep 0.3                                   # past the try to connect
+click_on start
+poll_until 2000 bells_at_least $((bells_then + 1))
+sleep 0.4
+expect_eq "X bells for Start" "$(bell_count)" $((bells_then + 1))
+before=$(readout_sum)
+sleep 1.2
+check "the clock runs" test "$(readout_sum)" != "$before"
+
+echo "# a sound server starts"
+start_pulse
+start_recording "$TONEONSETS_BIN"
+t1=$(click_at start)
+heard 1 "$t1" "Stop/Reset with a server just started"
+sleep 0.4
+expect_eq "tones" "$(tone_count)" 1
+expect_eq "no X bell for it" "$(bell_count)" $((bells_then + 1))
+quit_app
+
+finish
