@@ -5,7 +5,9 @@
 # The real program under a private Xvfb, measured from outside:
 #   start-up to the mapped window and memory once shown, alternated with the
 #   floor windows; CPU time and context switches stopped and running; with
-#   --full, the beeps of one whole period, time-stamped by the X server.
+#   --full, the beeps of two whole periods: one through a private sound
+#   server, recorded, with the server stopped for 3 s mid-period, and one
+#   without a server, time-stamped by the X server as bells.
 #
 # usage: window.sh BUILD_DIR LAUNCHES STOPPED_S RUNNING_S full|short OUT
 # Writes key=value lines to OUT; bench/run.sh turns them into the table.
@@ -19,11 +21,15 @@ B=$(realpath "$1") LAUNCHES=$2 STOPPED_S=$3 RUNNING_S=$4 MODE=$5 OUT=$6
 put() { echo "$1=$2" >>"$OUT"; }
 
 START_X=225 START_Y=238   # the Start button's centre in the compact window
+QUIT_X=224 QUIT_Y=261
 
 start_xvfb
 # The bell counter stays connected throughout: it also keeps the server from
 # resetting whenever its last client goes, which would refuse the next launch.
 start_bellcount "$B/bellstamp"
+# A sound server, as on a desktop: the program connects to it once shown,
+# and plays the beeps through it.
+start_pulse
 
 # ---- start-up and memory, the program and the floors in turns ------------
 # The floor is a bare titled window; "text" is the same window with one line
@@ -92,21 +98,45 @@ sleep "$STOPPED_S"
 cpu_sample "$E2E_WORK/cpu1"
 put_cost stopped "$STOPPED_S" "$E2E_WORK/cpu0" "$E2E_WORK/cpu1"
 
+start_recording "$B/toneonsets"
+t0=$(now_ms)
 click "$START_X" "$START_Y"
-poll_until 2000 bells_at_least 1 || die "no bell after Start"
+poll_until 2000 tones_at_least 1 || die "no tone after Start"
 sleep 1                              # past the repaint of the whole panel
 cpu_sample "$E2E_WORK/cpu2"
 sleep "$RUNNING_S"
 cpu_sample "$E2E_WORK/cpu3"
 put_cost running "$RUNNING_S" "$E2E_WORK/cpu2" "$E2E_WORK/cpu3"
 
-# ---- one whole period, beeps stamped by the server ---------------------------
-if [ "$MODE" = full ]; then
-    poll_until 260000 bells_at_least 5 || fail "fewer than five bells in 260 s"
-    sleep 3                          # room for a wrong sixth bell
-    put bells "$(grep '^[0-9]' "$BELL_LOG" | paste -sd,)"
-else
+if [ "$MODE" != full ]; then
     click "$START_X" "$START_Y"      # Stop/Reset
+    cp "$E2E_WORK/launch.err" "$OUT.launch.err" 2>/dev/null
+    finish >/dev/null
 fi
+
+# ---- one whole period through the sound server, its tones recorded -----------
+# The server is stopped (SIGSTOP) from 90 to 93 s, in the second minute: the
+# clock must not notice.
+sleep_until_ms $((t0 + 90000))
+kill -STOP "$PULSE_PID"
+stopped=$(now_ms)
+sleep_until_ms $((t0 + 93000))
+kill -CONT "$PULSE_PID"
+put sound_stopped "$((stopped - t0)),$(($(now_ms) - t0))"
+poll_until 170000 tones_at_least 5 || fail "fewer than five tones in 260 s"
+sleep 3                              # room for a wrong sixth tone
+put tones "$(tones | cut -d' ' -f1 | paste -sd,)"
+put bells_with_sound "$(bell_count)"
+click "$QUIT_X" "$QUIT_Y"
+poll_until 3000 app_exited || fail "program still running 3 s after QUIT"
+
+# ---- one whole period without a sound server, beeps stamped as X bells --------
+stop_pulse
+start_app "$B/main/vornaxi-timer"
+sleep 1
+click "$START_X" "$START_Y"
+poll_until 260000 bells_at_least 5 || fail "fewer than five bells in 260 s"
+sleep 3                              # room for a wrong sixth bell
+put bells "$(grep '^[0-9]' "$BELL_LOG" | paste -sd,)"
 cp "$E2E_WORK/launch.err" "$OUT.launch.err" 2>/dev/null
 finish >/dev/null
