@@ -413,6 +413,34 @@ readout_sum() {
     import -silent -window "$APP_WIN" -crop "$(geometry "${r[@]}")" -depth 8 ppm:- | md5sum | cut -c1-32
 }
 
+# watch_readout T0 MS [STEP]: for MS ms after T0, notes in READOUT_CHANGES
+# when (ms after T0) the readout changed; STEP, if given, is called with the
+# ms elapsed on every pass, to act at set times meanwhile
+watch_readout() {
+    local t0=$1 ms=$2 step=${3:-} previous sum elapsed
+    READOUT_CHANGES=()
+    previous=$(readout_sum)
+    while elapsed=$(($(now_ms) - t0)) && [ "$elapsed" -lt "$ms" ]; do
+        [ -z "$step" ] || "$step" "$elapsed"
+        sum=$(readout_sum)
+        if [ "$sum" != "$previous" ]; then
+            READOUT_CHANGES+=($(($(now_ms) - t0)))
+            previous=$sum
+        fi
+    done
+}
+
+# seconds_on_time N: the first N changes of READOUT_CHANGES came on the
+# seconds, each within 300 ms after its own
+seconds_on_time() {
+    local k at
+    for ((k = 1; k <= $1; k++)); do
+        at=${READOUT_CHANGES[k - 1]:-0}
+        check "second $k shown at $at ms (within 1000 x $k .. +300 ms)" \
+            test "$at" -ge $((1000 * k)) -a "$at" -le $((1000 * k + 300))
+    done
+}
+
 # click_arrow N: clicks the right arrow of question N's slider, a square as
 # high as the slider at its right end
 click_arrow() { local -n r_=setminute_$1; click $((r_[0] + r_[2] - 1 - r_[3] / 2)) $((r_[1] + r_[3] / 2)); }
