@@ -11,3 +11,10 @@
 // named fonts (or their metric-compatible stand-ins) nothing changes; a wider
 // fallback face must not cut the clock's digits off.
 QFont fitToBox(QFont font, const QStringList &texts, QSize box, Qt::Alignment alignment);
+
+// The font made as large as the box allows: the ink of every text (all of
+// them drawn at one size) fits the box. For the room's view, where the box
+// is a share of a screen of any size.
+QFont fillBox(QFont font, const QStringList &texts, QSize box);
+// The ink the texts cover together, drawn from one origin on the baseline.
+QRectF inkOf(const QFont &font, const QStringList &texts);
