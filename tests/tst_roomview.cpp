@@ -63,11 +63,13 @@ void tst_RoomView::chooseScreen()
     const RoomScreen chosen = chooseRoomScreen(screens, moderator, added);
     QCOMPARE(chosen.index, expected.index);
     QCOMPARE(chosen.fullScreen, expected.fullScreen);
-    // As a window, it is wholly on its screen.
+    // As a window, it is wholly on its screen, beside the moderator's.
     if (chosen.index >= 0) {
-        const QRect window = windowedIn(screens[chosen.index]);
+        const QRect moderatorWindow(screens[chosen.index].topLeft(), QSize(400, 350));
+        const QRect window = windowedIn(screens[chosen.index], moderatorWindow);
         QVERIFY(!window.isEmpty());
         QVERIFY(screens[chosen.index].contains(window));
+        QVERIFY(!window.intersects(moderatorWindow));
     }
 }
 

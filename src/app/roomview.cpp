@@ -310,6 +310,11 @@ QList<QRect> screenGeometries()
 
 } // namespace
 
+QRect RoomView::moderatorFrame() const
+{
+    return m_moderator ? m_moderator->frameGeometry() : QRect();
+}
+
 void RoomView::open()
 {
     const int moderator =
@@ -330,15 +335,24 @@ void RoomView::place(RoomScreen where)
         hide();
     }
     setScreen(target);
-    m_windowed = windowedIn(target->availableGeometry());
+    m_windowed = windowedIn(target->availableGeometry(), moderatorFrame());
     if (where.fullScreen) {
         // Without a window manager nothing else would make it fill the screen.
         setGeometry(target->geometry());
-        showFullScreen();
+        showFilling(true);
     } else {
-        showNormal();
+        showFilling(false);
         setGeometry(m_windowed);
     }
+}
+
+// As showFullScreen() and showNormal(), but without taking the keyboard from
+// the moderator's window, which showFullScreen() would activate it for.
+void RoomView::showFilling(bool fullScreen)
+{
+    setWindowState(fullScreen ? windowState() | Qt::WindowFullScreen
+                              : windowState() & ~Qt::WindowFullScreen);
+    show();
 }
 
 void RoomView::setFullScreen(bool fullScreen)
@@ -350,11 +364,12 @@ void RoomView::setFullScreen(bool fullScreen)
     if (fullScreen) {
         m_windowed = geometry();
         setGeometry(screenArea);
-        showFullScreen();
+        showFilling(true);
     } else {
-        showNormal();
-        setGeometry(m_windowed.intersects(screenArea) ? m_windowed
-                                                      : windowedIn(screen()->availableGeometry()));
+        showFilling(false);
+        setGeometry(m_windowed.intersects(screenArea)
+                        ? m_windowed
+                        : windowedIn(screen()->availableGeometry(), moderatorFrame()));
     }
 }
 

@@ -54,10 +54,12 @@ private:
     void relayout();
     void place(RoomScreen where);
     void setFullScreen(bool fullScreen);
+    void showFilling(bool fullScreen);
     void followFullScreen(bool shown);
     void onScreenAdded(QScreen *screen);
     void onScreenRemoved(QScreen *screen);
     void describe();
+    QRect moderatorFrame() const;
 
     QPointer<const QWidget> m_moderator;
     RoomState m_state;

@@ -82,13 +82,30 @@ RoomScreen chooseRoomScreen(const QList<QRect> &screens, int moderator, int adde
     return {best, true};
 }
 
-QRect windowedIn(const QRect &available)
+QRect windowedIn(const QRect &available, const QRect &avoid)
 {
     // Two thirds of the screen each way, in the shape of a 16:9 screen.
     QSize size(available.width() * 2 / 3, available.height() * 2 / 3);
     size = QSize(16, 9).scaled(size, Qt::KeepAspectRatio);
     size = size.boundedTo(available.size()).expandedTo(QSize(1, 1));
-    const QPoint topLeft(available.x() + (available.width() - size.width()) / 2,
-                         available.y() + (available.height() - size.height()) / 2);
-    return {topLeft, size};
+    QRect centred(QPoint(), size);
+    centred.moveCenter(available.center());
+    if (!centred.intersects(avoid)) {
+        return centred;
+    }
+    // Right of the moderator's window, left of it, below, above.
+    const int gap = 8;
+    const QList<QPoint> beside{
+        {avoid.right() + 1 + gap, centred.y()},
+        {avoid.left() - gap - size.width(), centred.y()},
+        {centred.x(), avoid.bottom() + 1 + gap},
+        {centred.x(), avoid.top() - gap - size.height()},
+    };
+    for (const QPoint &at : beside) {
+        const QRect there(at, size);
+        if (available.contains(there)) {
+            return there;
+        }
+    }
+    return centred;
 }

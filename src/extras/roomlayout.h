@@ -54,6 +54,7 @@ struct RoomScreen
 // screens, or -1.
 RoomScreen chooseRoomScreen(const QList<QRect> &screens, int moderator, int added = -1);
 
-// The view as an ordinary window on a screen's available area: centred, large
-// enough to read across a table, and wholly on the screen.
-QRect windowedIn(const QRect &available);
+// The view as an ordinary window on a screen's available area: large enough
+// to read across a table, wholly on the screen, and beside the moderator's
+// window (avoid) where there is room, else centred.
+QRect windowedIn(const QRect &available, const QRect &avoid = {});
