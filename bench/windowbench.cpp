@@ -6,11 +6,15 @@
 //
 // usage: windowbench paints IDLE_MS     repaints and timer wake-ups
 //        windowbench growth PERIODS CHANGES
+//        windowbench room WIDTH HEIGHT   where the room's view spends its time
 //
 // Ticks are driven by emitting the tick timer's signal, so a whole period
 // takes a fraction of a second; paints are flushed after every tick, as the
 // event loop would between two real ticks. Prints key=value lines.
 #include "app/frmquizdial.h"
+#include "app/roomview.h"
+#include "app/textfit.h"
+#include "clock/periodclock.h"
 #include "clock/ticktimer.h"
 #include "extras/resultprinter.h"
 #include "sound/beeper.h"
@@ -18,9 +22,12 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QImage>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSvgRenderer>
 #include <QTimer>
 #include <QWindow>
 
@@ -270,6 +277,103 @@ int growth(int periods, int changes)
     return 0;
 }
 
+// Microseconds since the timer started, and restarts it.
+long long lap(QElapsedTimer &timer)
+{
+    const long long us = timer.nsecsElapsed() / 1000;
+    timer.restart();
+    return us;
+}
+
+// The room's view alone, at a screen's size: its first showing (layout,
+// fonts fitted, first paint) and what each second costs, with the parts of
+// that paint timed on their own: filling the readout's box, measuring the
+// ink of every readout (which centres the text), drawing the text.
+int room(int width, int height)
+{
+    RoomView view(nullptr);
+    QElapsedTimer timer;
+    timer.start();
+    view.setGeometry(0, 0, width, height);
+    view.show();
+    while (!view.windowHandle()->isExposed() && timer.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    flush();
+    std::printf("room_first_show_us=%lld\n", lap(timer));
+
+    RoomState state = view.state();
+    state.running = true;
+    state.minuteDigit = QStringLiteral("1");
+    const QStringList readouts = PeriodClock::allReadouts();
+    state.readout = readouts.first();
+    view.setState(state);
+    flush();
+    std::printf("room_start_us=%lld\n", lap(timer));
+
+    EventCounter counter;
+    qApp->installEventFilter(&counter);
+    const int ticks = 59;
+    for (int k = 1; k <= ticks; ++k) {
+        state.readout = readouts.at(k);
+        view.setState(state);
+        flush();
+    }
+    std::printf("room_tick_us=%lld\nroom_tick_paints=%d\n", lap(timer) / ticks,
+                counter.paintsOf("roomView"));
+    qApp->removeEventFilter(&counter);
+
+    // The parts of one readout paint, at the view's size of the readout.
+    const QRect box = view.layout().readout;
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setBold(true);
+    const int margin = std::min(box.width(), box.height()) / 10;
+    font = fillBox(font, readouts, box.adjusted(margin, margin, -margin, -margin).size());
+    std::printf("room_readout_box=%dx%d\nroom_readout_px=%d\n", box.width(), box.height(),
+                font.pixelSize());
+    QImage image(view.size(), QImage::Format_RGB32);
+    const int rounds = 20;
+    timer.restart();
+    for (int i = 0; i < rounds; ++i) {
+        QPainter painter(&image);
+        painter.fillRect(box, Qt::black);
+    }
+    std::printf("room_fill_us=%lld\n", lap(timer) / rounds);
+    for (int i = 0; i < rounds; ++i) {
+        inkOf(font, readouts);
+    }
+    std::printf("room_ink_of_all_readouts_us=%lld\n", lap(timer) / rounds);
+    for (int i = 0; i < rounds; ++i) {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(box.bottomLeft(), readouts.at(i + 1));
+    }
+    std::printf("room_draw_text_us=%lld\n", lap(timer) / rounds);
+
+    // The parts of the first showing: the readout's font fitted to its box
+    // (the digit's and the total's take less: 4 and a few dozen texts), and
+    // the stop sign drawn from its SVG at the size it takes.
+    QFont fresh(QStringLiteral("Times New Roman"));
+    fresh.setBold(true);
+    timer.restart();
+    fillBox(fresh, readouts, box.adjusted(margin, margin, -margin, -margin).size());
+    std::printf("room_fit_readout_us=%lld\n", lap(timer));
+    QSvgRenderer stopSign(QStringLiteral(":/stopsign.svg"));
+    const QRect sign = view.layout().stopSign;
+    QSizeF picture = stopSign.defaultSize();
+    picture.scale(sign.size(), Qt::KeepAspectRatio);
+    timer.restart();
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        stopSign.render(&painter, QRectF(QPointF(sign.topLeft()), picture));
+    }
+    std::printf("room_stop_sign_us=%lld\n", lap(timer));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -282,6 +386,10 @@ int main(int argc, char *argv[])
     if (argc == 4 && std::strcmp(argv[1], "growth") == 0) {
         return growth(std::atoi(argv[2]), std::atoi(argv[3]));
     }
-    std::fprintf(stderr, "usage: windowbench paints IDLE_MS | growth PERIODS CHANGES\n");
+    if (argc == 4 && std::strcmp(argv[1], "room") == 0) {
+        return room(std::atoi(argv[2]), std::atoi(argv[3]));
+    }
+    std::fprintf(
+        stderr, "usage: windowbench paints IDLE_MS | growth PERIODS CHANGES | room WIDTH HEIGHT\n");
     return 2;
 }

@@ -1,0 +1,434 @@
+/* SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
+ * SPDX-License-Identifier: GPL-3.0-or-later
+ *
+ * roomwait: how long a window for the room takes from the key that opens it
+ * to being shown, mapped and painted all over, and what opening and closing
+ * it many times does to the program's memory.
+ *
+ * usage: roomwait launch WINDOW_TITLE VIEW_TITLE OPENS PROGRAM [ARGS...]
+ *          starts PROGRAM, waits until WINDOW_TITLE is mapped (and has the
+ *          keyboard, as the program gives its window), lets it settle 500 ms,
+ *          then OPENS times: Ctrl+R, until VIEW_TITLE is mapped and painted
+ *          all over; 300 ms; Ctrl+R, until it is unmapped; 300 ms. Prints
+ *            rss_kb=... open1_map_us=... open1_us=... view_rss_kb=...
+ *            closed_rss_kb=... open2_map_us=... open2_us=...
+ *          (RSS before the first opening, with it open, after it closed).
+ *        roomwait cycles VIEW_TITLE CYCLES SPREAD_MS PID [SCREENS REMOVE ADD]
+ *          the program PID runs already, its window holding the keyboard:
+ *          CYCLES times Ctrl+R until VIEW_TITLE is mapped and painted all
+ *          over, Ctrl+R until it is unmapped, the cycles spread evenly over
+ *          SPREAD_MS. With SCREENS, the shell commands REMOVE and ADD take
+ *          the view's screen away and bring it back SCREENS times, while the
+ *          view is open, in the middle and at the end of as many equal groups
+ *          of cycles; each time the view must be unmapped, mapped again and
+ *          painted all over. Prints the RSS (closed) after cycles 10, 100 and
+ *          the last, the opening times (key to painted), how many keys went
+ *          unanswered for 3 s, how many views were not painted in 3 s, and
+ *          how many screen changes the view followed within 3 s.
+ *
+ * The key is sent with XTest, to whichever window has the keyboard, as a
+ * keyboard would; the time starts when the R goes down. "Painted" is taken
+ * from the X server's DAMAGE reports on the root window, which include
+ * drawing into any window: the view is shown when what was drawn after it
+ * was mapped covers all of it. Qt's windows have no background of their own
+ * (background None), so the mapping itself draws nothing.
+ * Needs a display without a window manager (the windows are children of the
+ * root, placed where the program puts them).
+ */
+#define _GNU_SOURCE
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/extensions/Xdamage.h>
+#include <X11/keysym.h>
+#include <poll.h>
+#include <signal.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+static Display *dpy;
+static int damage_event;
+static Window view = None;   /* the view's window, once seen mapped */
+static int view_mapped;
+static Region painted;       /* drawn since the view was last mapped */
+static XRectangle view_rect; /* where it was mapped, root coordinates */
+static const char *view_title;
+static const char *window_title;
+static Window window_seen = None;
+
+static long long now_us(void)
+{
+    struct timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return ts.tv_sec * 1000000LL + ts.tv_nsec / 1000;
+}
+
+static void sleep_ms(int ms)
+{
+    usleep((useconds_t)ms * 1000);
+}
+
+static int has_title(Window w, const char *title)
+{
+    int match = 0;
+    char *name = NULL;
+    if (XFetchName(dpy, w, &name) && name) {
+        match = strcmp(name, title) == 0;
+        XFree(name);
+    }
+    if (!match) {
+        Atom type;
+        int format;
+        unsigned long n, after;
+        unsigned char *data = NULL;
+        Atom net_wm_name = XInternAtom(dpy, "_NET_WM_NAME", False);
+        Atom utf8 = XInternAtom(dpy, "UTF8_STRING", False);
+        if (XGetWindowProperty(dpy, w, net_wm_name, 0, 1024, False, utf8, &type, &format, &n,
+                               &after, &data) == Success && data) {
+            match = strcmp((const char *)data, title) == 0;
+            XFree(data);
+        }
+    }
+    return match;
+}
+
+static long rollup_kb(pid_t pid, const char *key)
+{
+    char path[64], line[256];
+    long value = -1;
+    size_t len = strlen(key);
+    snprintf(path, sizeof path, "/proc/%d/smaps_rollup", (int)pid);
+    FILE *f = fopen(path, "r");
+    if (!f)
+        return -1;
+    while (fgets(line, sizeof line, f)) {
+        if (strncmp(line, key, len) == 0 && line[len] == ':') {
+            value = atol(line + len + 1);
+            break;
+        }
+    }
+    fclose(f);
+    return value;
+}
+
+static void handle(XEvent *ev)
+{
+    if (ev->type == MapNotify) {
+        Window w = ev->xmap.window;
+        if (window_title && window_seen == None && has_title(w, window_title))
+            window_seen = w;
+        if (w == view || has_title(w, view_title)) {
+            XWindowAttributes a;
+            view = w;
+            view_mapped = 1;
+            if (XGetWindowAttributes(dpy, w, &a)) {
+                view_rect.x = (short)a.x;
+                view_rect.y = (short)a.y;
+                view_rect.width = (unsigned short)a.width;
+                view_rect.height = (unsigned short)a.height;
+            }
+            XDestroyRegion(painted);
+            painted = XCreateRegion();
+        }
+    } else if (ev->type == ConfigureNotify && ev->xconfigure.window == view) {
+        /* Placed after it was mapped (as a window beside the moderator's):
+           the painting that counts is that of the new place. */
+        view_rect.x = (short)ev->xconfigure.x;
+        view_rect.y = (short)ev->xconfigure.y;
+        view_rect.width = (unsigned short)ev->xconfigure.width;
+        view_rect.height = (unsigned short)ev->xconfigure.height;
+    } else if (ev->type == UnmapNotify && ev->xunmap.window == view) {
+        view_mapped = 0;
+    } else if (ev->type == damage_event + XDamageNotify && view_mapped) {
+        const XDamageNotifyEvent *d = (const XDamageNotifyEvent *)ev;
+        XRectangle r = d->area;
+        XUnionRectWithRegion(&r, painted, painted);
+    }
+}
+
+static int view_painted(void)
+{
+    return view_mapped && view_rect.width > 0 &&
+           XRectInRegion(painted, view_rect.x, view_rect.y, view_rect.width,
+                         view_rect.height) == RectangleIn;
+}
+
+/* Handles events until done() holds or the time is up; status 0 if it held. */
+static int wait_for(int (*done)(void), long long timeout_us)
+{
+    long long end = now_us() + timeout_us;
+    while (!done()) {
+        if (now_us() > end)
+            return 1;
+        if (!XPending(dpy)) {
+            struct pollfd pfd = {ConnectionNumber(dpy), POLLIN, 0};
+            poll(&pfd, 1, 20);
+            continue;
+        }
+        XEvent ev;
+        XNextEvent(dpy, &ev);
+        handle(&ev);
+    }
+    return 0;
+}
+
+/* Handles events until the given time. */
+static void pump_until(long long deadline)
+{
+    long long left;
+    while ((left = deadline - now_us()) > 0) {
+        if (!XPending(dpy)) {
+            struct pollfd pfd = {ConnectionNumber(dpy), POLLIN, 0};
+            poll(&pfd, 1, (int)(left / 1000 < 20 ? left / 1000 + 1 : 20));
+            continue;
+        }
+        XEvent ev;
+        XNextEvent(dpy, &ev);
+        handle(&ev);
+    }
+}
+
+static int is_mapped(void)
+{
+    return view_mapped;
+}
+static int is_unmapped(void)
+{
+    return !view_mapped;
+}
+static int window_mapped(void)
+{
+    return window_seen != None;
+}
+
+/* Ctrl+R, as a keyboard would send it; returns when the R went down. */
+static long long ctrl_r(void)
+{
+    KeyCode ctrl = XKeysymToKeycode(dpy, XK_Control_L), r = XKeysymToKeycode(dpy, XK_r);
+    XTestFakeKeyEvent(dpy, ctrl, True, CurrentTime);
+    XFlush(dpy);
+    long long t = now_us();
+    XTestFakeKeyEvent(dpy, r, True, CurrentTime);
+    XFlush(dpy);
+    XTestFakeKeyEvent(dpy, r, False, CurrentTime);
+    XTestFakeKeyEvent(dpy, ctrl, False, CurrentTime);
+    XFlush(dpy);
+    return t;
+}
+
+static void end_child(pid_t pid)
+{
+    kill(pid, SIGTERM);
+    for (int i = 0; i < 200; ++i) {
+        if (waitpid(pid, NULL, WNOHANG) == pid)
+            return;
+        usleep(10000);
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, NULL, 0);
+}
+
+static int launch(int opens, char **program)
+{
+    long long t0 = now_us();
+    pid_t pid = fork();
+    if (pid == 0) {
+        close(ConnectionNumber(dpy));
+        execvp(program[0], program);
+        _exit(127);
+    }
+    if (pid < 0) {
+        perror("roomwait: fork");
+        return 1;
+    }
+    if (wait_for(window_mapped, 30000000LL)) {
+        fprintf(stderr, "roomwait: no window titled '%s' within 30 s\n", window_title);
+        end_child(pid);
+        return 1;
+    }
+    sleep_ms(500);
+    printf("startup_us=%lld rss_kb=%ld", now_us() - t0, rollup_kb(pid, "Rss"));
+    for (int k = 1; k <= opens; ++k) {
+        long long t = ctrl_r();
+        if (wait_for(is_mapped, 10000000LL)) {
+            fprintf(stderr, "roomwait: '%s' not mapped within 10 s of Ctrl+R\n", view_title);
+            end_child(pid);
+            return 1;
+        }
+        long long mapped = now_us();
+        if (wait_for(view_painted, 10000000LL)) {
+            fprintf(stderr, "roomwait: '%s' not painted all over within 10 s\n", view_title);
+            end_child(pid);
+            return 1;
+        }
+        printf(" open%d_map_us=%lld open%d_us=%lld", k, mapped - t, k, now_us() - t);
+        sleep_ms(300);
+        if (k == 1)
+            printf(" view_rss_kb=%ld", rollup_kb(pid, "Rss"));
+        ctrl_r();
+        if (wait_for(is_unmapped, 10000000LL)) {
+            fprintf(stderr, "roomwait: '%s' still mapped 10 s after Ctrl+R\n", view_title);
+            end_child(pid);
+            return 1;
+        }
+        sleep_ms(300);
+        if (k == 1)
+            printf(" closed_rss_kb=%ld", rollup_kb(pid, "Rss"));
+    }
+    printf("\n");
+    end_child(pid);
+    return 0;
+}
+
+static int compare(const void *a, const void *b)
+{
+    long long x = *(const long long *)a, y = *(const long long *)b;
+    return (x > y) - (x < y);
+}
+
+/* Runs a shell command (xrandr), status 0 if it succeeded. */
+static int run(const char *command)
+{
+    int status = system(command);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 1;
+}
+
+/* After a screen change: the view unmapped and mapped again at its new
+   place, and painted there; the time it took, or -1. */
+static long long follows(long long t)
+{
+    if (wait_for(is_unmapped, 3000000LL) || wait_for(is_mapped, 3000000LL) ||
+        wait_for(view_painted, 3000000LL))
+        return -1;
+    return now_us() - t;
+}
+
+static int cycles(int n, long long spread_us, pid_t pid, int screens, const char *remove,
+                  const char *add)
+{
+    long long *open = calloc((size_t)n, sizeof *open);
+    int opened = 0, unanswered = 0, unpainted = 0, moved = 0, unmoved = 0, failed = 0;
+    long long moved_max = 0;
+    /* The screen goes in the middle of each group of cycles and comes back
+       at its end: the RSS, read after whole groups, is always that of a view
+       last shown full screen on it. */
+    int group = screens > 0 ? n / screens : 0;
+    long long start = now_us();
+    if (!open)
+        return 1;
+    for (int k = 1; k <= n; ++k) {
+        pump_until(start + spread_us * (k - 1) / n);
+        /* The key is sent for the state the view is in. */
+        if (!view_mapped) {
+            long long t = ctrl_r();
+            if (wait_for(is_mapped, 3000000LL)) {
+                ++unanswered;
+            } else if (wait_for(view_painted, 3000000LL)) {
+                ++unpainted;
+            } else {
+                open[opened++] = now_us() - t;
+            }
+        }
+        /* Its screen removed, or added, while it is open. */
+        const char *change = NULL;
+        if (group > 0 && k % group == group / 2 && k / group < screens)
+            change = remove;
+        else if (group > 0 && k % group == 0 && k / group <= screens)
+            change = add;
+        if (change && view_mapped) {
+            long long t = now_us();
+            if (run(change)) {
+                ++failed;
+            } else {
+                long long took = follows(t);
+                if (took < 0) {
+                    ++unmoved;
+                } else {
+                    ++moved;
+                    if (took > moved_max)
+                        moved_max = took;
+                }
+            }
+        }
+        ctrl_r();
+        if (wait_for(is_unmapped, 3000000LL))
+            ++unanswered;
+        if (k == 10 || k == 100 || k == n) {
+            pump_until(now_us() + 200000);
+            if (k == n)
+                printf("rss_after_last_kb=%ld\n", rollup_kb(pid, "Rss"));
+            else
+                printf("rss_after_%d_kb=%ld\n", k, rollup_kb(pid, "Rss"));
+            fflush(stdout);
+        }
+    }
+    qsort(open, (size_t)opened, sizeof *open, compare);
+    printf("cycles=%d\nopened=%d\nunanswered=%d\nunpainted=%d\ncycles_ms=%lld\n", n, opened,
+           unanswered, unpainted, (now_us() - start) / 1000);
+    printf("screen_changes=%d\nmoved=%d\nunmoved=%d\nchange_failed=%d\nmoved_max_us=%lld\n",
+           moved + unmoved + failed, moved, unmoved, failed, moved_max);
+    if (opened > 0)
+        printf("open_median_us=%lld\nopen_p90_us=%lld\nopen_max_us=%lld\n", open[opened / 2],
+               open[opened * 9 / 10], open[opened - 1]);
+    free(open);
+    return 0;
+}
+
+int main(int argc, char *argv[])
+{
+    int launching = argc >= 6 && strcmp(argv[1], "launch") == 0;
+    int cycling = (argc == 6 || argc == 9) && strcmp(argv[1], "cycles") == 0;
+    if (!launching && !cycling) {
+        fprintf(stderr, "usage: roomwait launch WINDOW_TITLE VIEW_TITLE OPENS PROGRAM [ARGS...]\n"
+                        "       roomwait cycles VIEW_TITLE CYCLES SPREAD_MS PID"
+                        " [SCREENS REMOVE_CMD ADD_CMD]\n");
+        return 2;
+    }
+    dpy = XOpenDisplay(NULL);
+    if (!dpy) {
+        fprintf(stderr, "roomwait: cannot open display\n");
+        return 1;
+    }
+    int damage_error, ev, err, major, minor;
+    if (!XDamageQueryExtension(dpy, &damage_event, &damage_error) ||
+        !XTestQueryExtension(dpy, &ev, &err, &major, &minor)) {
+        fprintf(stderr, "roomwait: the X server lacks DAMAGE or XTEST\n");
+        return 1;
+    }
+    painted = XCreateRegion();
+    XSelectInput(dpy, DefaultRootWindow(dpy), SubstructureNotifyMask);
+    XDamageCreate(dpy, DefaultRootWindow(dpy), XDamageReportRawRectangles);
+    XSync(dpy, False);
+
+    int status;
+    if (launching) {
+        window_title = argv[2];
+        view_title = argv[3];
+        status = launch(atoi(argv[4]), argv + 5);
+    } else {
+        view_title = argv[2];
+        /* The view may be open already: find it among the root's children. */
+        Window root, parent, *children = NULL;
+        unsigned int count = 0;
+        if (XQueryTree(dpy, DefaultRootWindow(dpy), &root, &parent, &children, &count)) {
+            for (unsigned int i = 0; i < count; ++i) {
+                XWindowAttributes a;
+                if (has_title(children[i], view_title) &&
+                    XGetWindowAttributes(dpy, children[i], &a)) {
+                    view = children[i];
+                    view_mapped = a.map_state == IsViewable;
+                }
+            }
+            XFree(children);
+        }
+        status = cycles(atoi(argv[3]), atoll(argv[4]) * 1000, (pid_t)atoi(argv[5]),
+                        argc == 9 ? atoi(argv[6]) : 0, argc == 9 ? argv[7] : NULL,
+                        argc == 9 ? argv[8] : NULL);
+    }
+    XCloseDisplay(dpy);
+    return status;
+}
