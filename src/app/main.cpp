@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "extras/resultprinter.h"
 #include "frmquizdial.h"
+#include "language.h"
 #include "sound/systembeeper.h"
 
 #include <QApplication>
@@ -16,6 +17,8 @@ int main(int argc, char *argv[])
     // packaging/CMakeLists.txt): Wayland ties the window to it by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral(VORNAXI_APP_ID));
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // Before the window is made: its texts are translated as it is built.
+    const Language language(QLocale::system());
 
     SystemBeeper beeper(systemSoundServer(QStringLiteral(VORNAXI_APP_ID)), &QApplication::beep);
     SystemResultPrinter printer;
