@@ -11,7 +11,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vornaxi Timer"));
+    // The name settings, the sound server and the session know the program
+    // by: the same in every language.
+    QApplication::setApplicationName(QStringLiteral("Vornaxi Timer")); // not translated
     QApplication::setApplicationVersion(QStringLiteral(VORNAXI_VERSION));
     // The installed desktop file's name without ".desktop" (set in
     // packaging/CMakeLists.txt): Wayland ties the window to it by this id.
