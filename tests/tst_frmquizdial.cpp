@@ -1,14 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/decorations.h"
+#include "app/roomview.h"
 #include "quizfixture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include <algorithm>
@@ -45,6 +48,7 @@ private slots:
     void tabOrder();
     void stopSignCoversTheDisplay();
     void periodInTheWindow();
+    void roomSeesWhatTheWindowShows();
 };
 
 void tst_frmQuizdial::startUpState_data()
@@ -308,6 +312,56 @@ void tst_frmQuizdial::periodInTheWindow()
     QVERIFY(digit->isHidden());
     QVERIFY(!f.get(QStringLiteral("Picture5"))->isHidden());
     QCOMPARE(f.beeper.count, 7);
+}
+
+void tst_frmQuizdial::roomSeesWhatTheWindowShows()
+{
+    Fixture f;
+    auto *showRoom = f.window.findChild<QAction *>(QStringLiteral("showRoom"));
+    QVERIFY(!f.window.roomView());
+    showRoom->trigger();
+    RoomView *room = f.window.roomView();
+    QVERIFY(room && room->isVisible());
+    const auto inStep = [&] {
+        const RoomState &s = room->state();
+        QCOMPARE(s.running, f.get<TickTimer>(QStringLiteral("Timer1"))->isActive());
+        QCOMPARE(s.readout, f.get<QLabel>(QStringLiteral("Label9"))->text());
+        QCOMPARE(s.minuteDigit, f.get<QLabel>(QStringLiteral("Display"))->text());
+        QCOMPARE(s.total, f.get<QLabel>(QStringLiteral("score"))->text());
+    };
+    f.click(QStringLiteral("start"));
+    f.tick(61);
+    inStep();
+    // A clicker's keys press Start there; no other key changes the period.
+    const int beeps = f.beeper.count;
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Delete, Qt::Key_S, Qt::Key_PageUp}) {
+        QTest::keyClick(room, key);
+    }
+    QCOMPARE(f.beeper.count, beeps);
+    QTest::keyClick(room, Qt::Key_PageDown);
+    QCOMPARE(f.beeper.count, beeps + 1);
+    inStep();
+    QTest::keyClick(room, Qt::Key_Space);
+    f.tick(2);
+    inStep();
+
+    f.get<QRadioButton>(QStringLiteral("Option1(4)"))->click();
+    QCOMPARE(room->state().background, ColourScheme::Palette[4]);
+    f.enterName(QStringLiteral("Owls"));
+    QCOMPARE(room->state().teamName, QStringLiteral("Owls"));
+    QVERIFY(!room->state().totalShown);
+    f.window.findChild<QAction *>(QStringLiteral("showTotal"))->trigger();
+    f.clickArrow(3);
+    QVERIFY(room->state().totalShown);
+    inStep();
+
+    // Closed from its own window: unchecked, the program goes on.
+    QVERIFY(room->close());
+    QVERIFY(!showRoom->isChecked());
+    QVERIFY(f.window.isVisible());
+    showRoom->trigger();
+    QCOMPARE(f.window.roomView(), room);
+    QVERIFY(room->isVisible());
 }
 
 QTEST_MAIN(tst_frmQuizdial)

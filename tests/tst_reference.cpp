@@ -6,6 +6,9 @@
 // with `cmake --build build --target reference-images` and look at their diff.
 #include "quizfixture.h"
 
+#include "app/roomview.h"
+
+#include <QAction>
 #include <QDir>
 #include <QLineEdit>
 
@@ -33,15 +36,19 @@ private slots:
 void tst_Reference::window_data()
 {
     QTest::addColumn<bool>("expanded");
-    QTest::newRow("compact") << false;
+    QTest::addColumn<bool>("room");
+    QTest::newRow("compact") << false << false;
     // Running, so that the minute display, its frame, its lines and the
     // readout show instead of the stop sign; with a team name, in its font.
-    QTest::newRow("expanded") << true;
+    QTest::newRow("expanded") << true << false;
+    // The same, as the room's view shows it on a 1920x1080 screen, with the total.
+    QTest::newRow("room") << true << true;
 }
 
 void tst_Reference::window()
 {
     QFETCH(bool, expanded);
+    QFETCH(bool, room);
 
     Fixture f;
     if (expanded) {
@@ -52,7 +59,16 @@ void tst_Reference::window()
         name->setText(QStringLiteral("Owls"));
         name->clearFocus(); // no text cursor, which blinks
     }
-    const QImage shown = f.shot();
+    QImage shown = f.shot();
+    if (room) {
+        f.clickArrow(5);
+        f.clickArrow(5);
+        f.window.findChild<QAction *>(QStringLiteral("showTotal"))->trigger();
+        f.window.findChild<QAction *>(QStringLiteral("showRoom"))->trigger();
+        RoomView *view = f.window.roomView();
+        view->resize(1920, 1080);
+        shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
     const QString name = QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".png");
     const QString file = QStringLiteral(VORNAXI_REFERENCE_DIR "/") + name;
     if (qEnvironmentVariableIsSet("VORNAXI_UPDATE_REFERENCES")) {

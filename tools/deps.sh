@@ -7,7 +7,7 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-
 TEST_PACKAGES=(xvfb xdotool x11-utils imagemagick libx11-dev cups printer-driver-cups-pdf
     poppler-utils dbus-daemon clang-format clang-tidy cppcheck faketime
     desktop-file-utils appstream dpkg-dev file binutils
-    pulseaudio pulseaudio-utils libcanberra-pulse sound-theme-freedesktop)
+    pulseaudio pulseaudio-utils libcanberra-pulse sound-theme-freedesktop x11-xserver-utils)
 
 # Installs whichever of the given packages are missing, with sudo when not root.
 install_packages() {

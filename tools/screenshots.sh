@@ -2,8 +2,9 @@
 # shellcheck disable=SC2317  # the predicates are called through shot_until
 # Takes the screenshots in docs/screenshots/ from the real program under a
 # private Xvfb: running.png (compact window, clock running), expanded.png
-# (the score sheet filled in, a team name typed) and hidpi.png (the same at a
-# scale factor of 2). Builds nothing.
+# (the score sheet filled in, a team name typed), room.png (the clock for the
+# room beside it, with the total) and hidpi.png (the window at a scale factor
+# of 2). Builds nothing.
 #
 # usage: tools/screenshots.sh [PROGRAM]   (default: build/vornaxi-timer)
 set -u
@@ -61,6 +62,15 @@ fill_sheet() {
     save "$1"
 }
 fill_sheet expanded
+
+# The clock for the room, with the total: on one screen, a window of its own.
+ROOM_TITLE="Vornaxi Timer: the clock for the room"
+keys ctrl+t ctrl+r
+poll_until 5000 window_up "$ROOM_TITLE" || die "the room's view did not open"
+sleep 0.5
+import -silent -window "$(window_id "$ROOM_TITLE")" -depth 8 "ppm:$E2E_WORK/room.ppm" &&
+    convert "$E2E_WORK/room.ppm" -strip "png:$OUT/room.png" || die "cannot save $OUT/room.png"
+echo "saved $OUT/room.png"
 stop_pid "$APP_PID"
 
 # The expanded window in each shipped language, running.

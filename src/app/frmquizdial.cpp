@@ -9,17 +9,21 @@
 #include "extras/printflow.h"
 #include "extras/resultprinter.h"
 #include "geometry.h"
+#include "roomview.h"
 #include "sound/beeper.h"
 #include "stopsignpanel.h"
 #include "textfit.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -116,6 +120,7 @@ frmQuizdial::frmQuizdial(Beeper &beeper, ResultPrinter &printer, QWidget *parent
     describeForAccessibility(*this);
     startUp();
     setUpKeyboard();
+    createRoomActions();
 }
 
 frmQuizdial::~frmQuizdial() = default;
@@ -227,7 +232,10 @@ void frmQuizdial::createScoreArea()
     connect(cmdExpand, &QPushButton::clicked, this, &frmQuizdial::toggleSize);
     connect(cmdEnter, &QPushButton::clicked, this, &frmQuizdial::onEnterClicked);
     // Any change counts, also one that empties the name; it never goes back.
-    connect(txtTeamName, &QLineEdit::textChanged, cmdPrint, [this] { cmdPrint->setEnabled(true); });
+    connect(txtTeamName, &QLineEdit::textChanged, cmdPrint, [this] {
+        cmdPrint->setEnabled(true);
+        showRoom();
+    });
     connect(cmdPrint, &QPushButton::clicked, this, &frmQuizdial::printResults);
 }
 
@@ -324,6 +332,7 @@ void frmQuizdial::showClock()
     Display->setText(m_clock.minuteDigit());
     Display->setVisible(m_clock.isMinuteDigitShown());
     Picture5->setVisible(m_clock.isStopSignShown());
+    showRoom();
     if (m_clock.isRunning() && !Timer1->isActive()) {
         Timer1->start();
     } else if (!m_clock.isRunning() && Timer1->isActive()) {
@@ -337,6 +346,7 @@ void frmQuizdial::onSetminuteChanged(int index)
     m_sheet.setAnswer(n, setminute[index]->value());
     minute[index]->setText(m_sheet.minuteText(n));
     score->setText(m_sheet.totalText());
+    showRoom();
 }
 
 void frmQuizdial::onColourChosen(int index)
@@ -348,6 +358,8 @@ void frmQuizdial::onColourChosen(int index)
     p.setColor(QPalette::Window, colour);
     setPalette(p);
     Picture5->setBackgroundColour(colour);
+    m_colour = index;
+    showRoom();
 }
 
 bool frmQuizdial::isExpanded() const
@@ -417,6 +429,14 @@ void frmQuizdial::keyPressEvent(QKeyEvent *event)
     // default one, which Fusion draws in the highlight colour.) The team
     // name's box passes them on too, and they do nothing there: printing
     // wants a deliberate press of its button.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        // The menu key's other name: the focused control's menu, or the window's.
+        QWidget *target = focusWidget() ? focusWidget() : this;
+        const QPoint at = target->rect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, target->mapToGlobal(at));
+        QApplication::sendEvent(target, &menu);
+        return;
+    }
     auto *button = qobject_cast<QPushButton *>(focusWidget());
     if (button && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
         if (!event->isAutoRepeat()) {
@@ -439,4 +459,68 @@ void frmQuizdial::printResults()
     // Drawn from the widgets themselves, so windows covering this one do not
     // matter; only the client area of the current size is in it.
     ResultSheet::printOrOfferPdf(m_printer, ResultSheet::record(*this, txtTeamName->text()), this);
+}
+
+void frmQuizdial::createRoomActions()
+{
+    // Added to the window, so that their shortcuts work without the menu;
+    // they add no control to it.
+    m_roomAction = new QAction(tr("Show the clock to the room"), this);
+    m_roomAction->setObjectName(QStringLiteral("showRoom"));
+    m_roomAction->setCheckable(true);
+    m_roomAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    m_totalAction = new QAction(tr("Show the total to the room"), this);
+    m_totalAction->setObjectName(QStringLiteral("showTotal"));
+    m_totalAction->setCheckable(true);
+    m_totalAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    addActions({m_roomAction, m_totalAction});
+    connect(m_roomAction, &QAction::toggled, this, &frmQuizdial::showToRoom);
+    connect(m_totalAction, &QAction::toggled, this, &frmQuizdial::showRoom);
+}
+
+void frmQuizdial::contextMenuEvent(QContextMenuEvent *event)
+{
+    // Reached from the background and the controls that have no menu of
+    // their own; the text box and the sliders keep theirs.
+    QMenu menu(this);
+    menu.addActions({m_roomAction, m_totalAction});
+    menu.exec(event->globalPos());
+}
+
+void frmQuizdial::showToRoom(bool shown)
+{
+    if (!shown) {
+        if (m_room) {
+            m_room->close();
+        }
+        return;
+    }
+    if (!m_room) {
+        m_room = std::make_unique<RoomView>(this);
+        connect(m_room.get(), &RoomView::startPressed, start, &QPushButton::click);
+        connect(m_room.get(), &RoomView::closed, m_roomAction,
+                [this] { m_roomAction->setChecked(false); });
+        // Its shortcuts work there too.
+        m_room->addActions({m_roomAction, m_totalAction});
+    }
+    showRoom();
+    m_room->open();
+}
+
+// The room sees what the window shows, handed over in the same pass of the
+// event loop as the window's own change.
+void frmQuizdial::showRoom()
+{
+    if (!m_room) {
+        return;
+    }
+    RoomState state;
+    state.running = m_clock.isRunning();
+    state.minuteDigit = m_clock.minuteDigit();
+    state.readout = m_clock.readout();
+    state.background = ColourScheme::Palette[m_colour];
+    state.teamName = txtTeamName->text();
+    state.totalShown = m_totalAction->isChecked();
+    state.total = m_sheet.totalText();
+    m_room->setState(state);
 }

@@ -10,8 +10,12 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class Beeper;
+class QAction;
+class QContextMenuEvent;
+class RoomView;
 class LineDecoration;
 class ResultPrinter;
 class QButtonGroup;
@@ -44,9 +48,12 @@ public:
 
     const PeriodClock &periodClock() const { return m_clock; }
     bool isExpanded() const;
+    // The room's view, once it was first asked for.
+    RoomView *roomView() const { return m_room.get(); }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void createClockArea();
@@ -56,6 +63,7 @@ private:
     void chainTabOrder();
     void startUp();
     void setUpKeyboard();
+    void createRoomActions();
 
     void onTick();
     void onSetminuteChanged(int index);
@@ -66,6 +74,8 @@ private:
     void showOnlyTheClientArea();
     void onEnterClicked();
     void printResults();
+    void showToRoom(bool shown);
+    void showRoom();
 
     Beeper &m_beeper;
     ResultPrinter &m_printer;
@@ -73,6 +83,13 @@ private:
     PeriodClock m_clock;
     ScoreSheet m_sheet;
     Geometry::WindowSize m_size = Geometry::WindowSize::Compact;
+    int m_colour = ColourScheme::StartIndex;
+
+    // The view for the room, made when first shown, and the context menu's
+    // entries that show it and the total on it.
+    std::unique_ptr<RoomView> m_room;
+    QAction *m_roomAction = nullptr;
+    QAction *m_totalAction = nullptr;
 
     // Controls, named as on the layout. Arrays are indexed from 0 here;
     // their objectNames carry the index of the layout: "setminute(1)".

@@ -1,0 +1,394 @@
+// SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "roomview.h"
+
+#include "clock/periodclock.h"
+#include "extras/colourscheme.h"
+#include "geometry.h"
+#include "scoring/scoresheet.h"
+#include "textfit.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <climits>
+
+namespace {
+
+// The pointer goes from a full-screen view after this long without moving.
+constexpr int PointerIdleMs = 2000;
+
+QFont face(Geometry::FontFace face)
+{
+    QFont font(QString::fromLatin1(face.family));
+    font.setBold(true);
+    return font;
+}
+
+// The box less a margin on every side, so that text never touches its edge.
+QRect inner(const QRect &box, double margin)
+{
+    const int m = int(std::min(box.width(), box.height()) * margin);
+    return box.adjusted(m, m, -m, -m);
+}
+
+// Draws text so that the ink of all the texts it stands for, together, is
+// centred in the box: a new second does not shift the readout.
+void drawCentred(QPainter &painter, const QFont &font, const QStringList &all, const QString &text,
+                 const QRect &box)
+{
+    const QRectF ink = inkOf(font, all);
+    painter.setFont(font);
+    painter.drawText(QPointF(box.center().x() + 0.5 - ink.center().x(),
+                             box.center().y() + 0.5 - ink.center().y()),
+                     text);
+}
+
+const QStringList &digits()
+{
+    static const QStringList all{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                 QStringLiteral("4")};
+    return all;
+}
+
+const QStringList &readouts()
+{
+    static const QStringList all = PeriodClock::allReadouts();
+    return all;
+}
+
+const QStringList &totals()
+{
+    static const QStringList all = ScoreSheet::allTotals();
+    return all;
+}
+
+// Text the room can read on any of the backgrounds.
+QColor textOn(QRgb background)
+{
+    return qGray(background) >= 128 ? Qt::black : Qt::white;
+}
+
+} // namespace
+
+RoomView::RoomView(const QWidget *moderator)
+    : m_moderator(moderator)
+    , m_stopSign(QStringLiteral(":/stopsign.svg"))
+    , m_screenSaver(tr("The quiz clock is shown to the room"))
+{
+    setObjectName(QStringLiteral("roomView"));
+    setWindowTitle(tr("Vornaxi Timer: the clock for the room"));
+    setAccessibleName(tr("The clock for the room"));
+    setWindowIcon(QIcon(QStringLiteral(":/icon.svg")));
+    // Closing it, or the program's closing, never waits on it.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    // The moderator keeps the keyboard while the view comes and goes.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    // Everything is painted, the background too, in one pass.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus);
+    setMouseTracking(true);
+    setMinimumSize(160, 90);
+
+    m_digitFont = face(Geometry::DisplayFont);
+    m_readoutFont = face(Geometry::ReadoutFont);
+    m_totalFont = face(Geometry::ScoreFont);
+    m_nameFont = face(Geometry::TeamNameFont);
+
+    m_pointerIdle.setSingleShot(true);
+    m_pointerIdle.setInterval(PointerIdleMs);
+    connect(&m_pointerIdle, &QTimer::timeout, this, [this] {
+        if (isFullScreen()) {
+            setCursor(Qt::BlankCursor);
+        }
+    });
+    connect(qApp, &QGuiApplication::screenAdded, this, &RoomView::onScreenAdded);
+    connect(qApp, &QGuiApplication::screenRemoved, this, &RoomView::onScreenRemoved);
+    describe();
+}
+
+void RoomView::setState(const RoomState &state)
+{
+    if (state == m_state) {
+        return;
+    }
+    const RoomState was = m_state;
+    m_state = state;
+    const bool newShape =
+        was.teamName.isEmpty() != state.teamName.isEmpty() || was.totalShown != state.totalShown;
+    if (newShape || was.background != state.background) {
+        if (newShape) {
+            relayout();
+        }
+        update();
+    } else {
+        if (was.teamName != state.teamName) {
+            relayout();
+            update(m_layout.name);
+        }
+        if (was.running != state.running) {
+            update(m_layout.stopSign);
+            update(m_layout.readout);
+        } else if (state.running) {
+            if (was.minuteDigit != state.minuteDigit) {
+                update(m_layout.digit);
+            }
+            if (was.readout != state.readout) {
+                update(m_layout.readout);
+            }
+        }
+        if (was.total != state.total) {
+            update(m_layout.total);
+        }
+    }
+    if (was.running != state.running || was.readout != state.readout) {
+        describe();
+    }
+}
+
+void RoomView::describe()
+{
+    setAccessibleDescription(m_state.running ? m_state.readout : tr("The clock is stopped"));
+}
+
+void RoomView::relayout()
+{
+    m_layout = roomLayout(size(), !m_state.teamName.isEmpty(), m_state.totalShown);
+    m_digitFont = fillBox(m_digitFont, digits(), inner(m_layout.digit, 0.03).size());
+    m_readoutFont = fillBox(m_readoutFont, readouts(), inner(m_layout.readout, 0.1).size());
+    m_totalFont = fillBox(m_totalFont, totals(), inner(m_layout.total, 0.1).size());
+    if (!m_state.teamName.isEmpty()) {
+        // As high as the band allows; a long name is made narrower down to
+        // half that height, and beyond it is cut short with an ellipsis.
+        const QSize box = inner(m_layout.name, 0.04).size();
+        const QFont high =
+            fillBox(m_nameFont, {m_state.teamName}, QSize(INT_MAX / 4, box.height()));
+        const QFont fitting = fillBox(m_nameFont, {m_state.teamName}, box);
+        m_nameFont = fitting;
+        if (fitting.pixelSize() * 2 < high.pixelSize()) {
+            m_nameFont.setPixelSize(std::max(1, high.pixelSize() / 2));
+        }
+    }
+}
+
+void RoomView::resizeEvent(QResizeEvent *)
+{
+    relayout();
+}
+
+void RoomView::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRegion &dirty = event->region();
+    painter.fillRect(event->rect(), QColor::fromRgb(m_state.background));
+
+    if (!m_state.teamName.isEmpty() && dirty.intersects(m_layout.name)) {
+        const QRect box = inner(m_layout.name, 0.04);
+        const QFontMetrics metrics(m_nameFont);
+        const QString shown = metrics.elidedText(m_state.teamName, Qt::ElideRight, box.width());
+        painter.setFont(m_nameFont);
+        painter.setPen(textOn(m_state.background));
+        painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, shown);
+    }
+
+    if (m_state.running) {
+        if (dirty.intersects(m_layout.digit)) {
+            painter.fillRect(m_layout.digit, QColor::fromRgb(ColourScheme::Display.background));
+            painter.setPen(QColor::fromRgb(ColourScheme::Display.text));
+            drawCentred(painter, m_digitFont, digits(), m_state.minuteDigit, m_layout.digit);
+        }
+        if (dirty.intersects(m_layout.readout)) {
+            painter.fillRect(m_layout.readout, QColor::fromRgb(ColourScheme::Readout.background));
+            painter.setPen(QColor::fromRgb(ColourScheme::Readout.text));
+            drawCentred(painter, m_readoutFont, readouts(), m_state.readout, m_layout.readout);
+        }
+    } else if (dirty.intersects(m_layout.stopSign)) {
+        QSizeF picture = m_stopSign.defaultSize();
+        picture.scale(m_layout.stopSign.size(), Qt::KeepAspectRatio);
+        QRectF where(QPointF(), picture);
+        where.moveCenter(QRectF(m_layout.stopSign).center());
+        m_stopSign.render(&painter, where);
+    }
+
+    if (m_state.totalShown && dirty.intersects(m_layout.total)) {
+        painter.fillRect(m_layout.total, QColor::fromRgb(ColourScheme::Score.background));
+        painter.setPen(QColor::fromRgb(ColourScheme::Score.text));
+        drawCentred(painter, m_totalFont, totals(), m_state.total, m_layout.total);
+    }
+}
+
+void RoomView::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_PageDown:
+        if (!event->isAutoRepeat()) {
+            emit startPressed();
+        }
+        return;
+    case Qt::Key_F11:
+        setFullScreen(!isFullScreen());
+        return;
+    case Qt::Key_Escape:
+        setFullScreen(false);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void RoomView::mouseDoubleClickEvent(QMouseEvent *)
+{
+    setFullScreen(!isFullScreen());
+}
+
+void RoomView::mouseMoveEvent(QMouseEvent *)
+{
+    unsetCursor();
+    if (isFullScreen()) {
+        m_pointerIdle.start();
+    }
+}
+
+// The screen saver is held off, and the pointer hides, only while the view
+// is shown full screen.
+void RoomView::followFullScreen(bool shown)
+{
+    const bool full = shown && isFullScreen();
+    m_screenSaver.setInhibited(full);
+    if (full) {
+        m_pointerIdle.start();
+    } else {
+        m_pointerIdle.stop();
+        unsetCursor();
+    }
+}
+
+void RoomView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::WindowStateChange) {
+        followFullScreen(isVisible());
+    }
+    QWidget::changeEvent(event);
+}
+
+void RoomView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    followFullScreen(true);
+}
+
+void RoomView::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    followFullScreen(false);
+}
+
+void RoomView::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    emit closed();
+}
+
+namespace {
+
+QList<QRect> screenGeometries()
+{
+    QList<QRect> all;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        all << screen->geometry();
+    }
+    return all;
+}
+
+} // namespace
+
+QRect RoomView::moderatorFrame() const
+{
+    return m_moderator ? m_moderator->frameGeometry() : QRect();
+}
+
+void RoomView::open()
+{
+    const int moderator =
+        m_moderator ? int(QGuiApplication::screens().indexOf(m_moderator->screen())) : -1;
+    place(chooseRoomScreen(screenGeometries(), moderator));
+}
+
+void RoomView::place(RoomScreen where)
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (where.index < 0 || where.index >= screens.size()) {
+        return;
+    }
+    QScreen *target = screens[where.index];
+    // Unmapped first: a window manager may keep a full-screen window where it
+    // is, and on Wayland the screen is chosen when the window is shown.
+    if (isVisible() && screen() != target) {
+        hide();
+    }
+    setScreen(target);
+    m_windowed = windowedIn(target->availableGeometry(), moderatorFrame());
+    if (where.fullScreen) {
+        // Without a window manager nothing else would make it fill the screen.
+        setGeometry(target->geometry());
+        showFilling(true);
+    } else {
+        showFilling(false);
+        setGeometry(m_windowed);
+    }
+}
+
+// As showFullScreen() and showNormal(), but without taking the keyboard from
+// the moderator's window, which showFullScreen() would activate it for.
+void RoomView::showFilling(bool fullScreen)
+{
+    setWindowState(fullScreen ? windowState() | Qt::WindowFullScreen
+                              : windowState() & ~Qt::WindowFullScreen);
+    show();
+}
+
+void RoomView::setFullScreen(bool fullScreen)
+{
+    if (fullScreen == isFullScreen()) {
+        return;
+    }
+    const QRect screenArea = screen()->geometry();
+    if (fullScreen) {
+        m_windowed = geometry();
+        setGeometry(screenArea);
+        showFilling(true);
+    } else {
+        showFilling(false);
+        setGeometry(m_windowed.intersects(screenArea)
+                        ? m_windowed
+                        : windowedIn(screen()->availableGeometry(), moderatorFrame()));
+    }
+}
+
+void RoomView::onScreenAdded(QScreen *screen)
+{
+    if (!isVisible()) {
+        return;
+    }
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    const int moderator = m_moderator ? int(screens.indexOf(m_moderator->screen())) : -1;
+    place(chooseRoomScreen(screenGeometries(), moderator, int(screens.indexOf(screen))));
+}
+
+void RoomView::onScreenRemoved(QScreen *screen)
+{
+    // Qt moves a window whose screen went to the primary one after this
+    // signal, at whatever place; the view is put where it belongs first.
+    if (!isVisible() || this->screen() != screen) {
+        return;
+    }
+    open();
+}

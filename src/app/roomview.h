@@ -1,0 +1,76 @@
+// SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "extras/roomlayout.h"
+#include "extras/screensaver.h"
+
+#include <QFont>
+#include <QPointer>
+#include <QSvgRenderer>
+#include <QTimer>
+#include <QWidget>
+
+class QScreen;
+
+// The period shown to the room, on a projector or a second screen: the
+// minute digit and the readout as large as the screen allows, or the stop
+// sign, on the chosen background, with the team name and the total. It shows
+// the state it is handed and reads nothing of the moderator's window but the
+// screen that window is on, which it keeps clear of.
+class RoomView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit RoomView(const QWidget *moderator);
+
+    // Repaints only what changed: a new second repaints the readout alone.
+    void setState(const RoomState &state);
+    const RoomState &state() const { return m_state; }
+    const RoomLayout &layout() const { return m_layout; }
+
+    // Shows the view on the screen it belongs on (chooseRoomScreen).
+    void open();
+
+signals:
+    // A key that presses Start: what a presenter's clicker sends.
+    void startPressed();
+    // The view was closed from its own window (close button, window menu).
+    void closed();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void relayout();
+    void place(RoomScreen where);
+    void setFullScreen(bool fullScreen);
+    void showFilling(bool fullScreen);
+    void followFullScreen(bool shown);
+    void onScreenAdded(QScreen *screen);
+    void onScreenRemoved(QScreen *screen);
+    void describe();
+    QRect moderatorFrame() const;
+
+    QPointer<const QWidget> m_moderator;
+    RoomState m_state;
+    RoomLayout m_layout;
+    QFont m_digitFont;
+    QFont m_readoutFont;
+    QFont m_totalFont;
+    QFont m_nameFont;
+    QSvgRenderer m_stopSign;
+    // Where the view was as a window before it was made to fill its screen.
+    QRect m_windowed;
+    QTimer m_pointerIdle;
+    ScreenSaverInhibitor m_screenSaver;
+};

@@ -1,0 +1,111 @@
+// SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "roomlayout.h"
+
+#include <algorithm>
+
+namespace {
+
+// Shares of the view's height: the name's band at the top, the readout's
+// (and the total's) at the bottom; the minute digit takes what is left.
+constexpr double NameBand = 0.07;
+constexpr double BottomBand = 0.19;
+// The digit panel's width to its height: room for the widest digit.
+constexpr double DigitAspect = 0.9;
+// The readout " 4:59" and the total "192" never need more width than this
+// many times their height.
+constexpr double ReadoutAspect = 3.6;
+constexpr double TotalAspect = 2.4;
+// The readout's share of the bottom band when the total is beside it.
+constexpr double ReadoutShare = 0.6;
+
+// The widest rectangle of an aspect that fits into the space, centred.
+QRect centredIn(const QRect &space, double aspect)
+{
+    const int width = std::min(space.width(), int(space.height() * aspect));
+    return {space.x() + (space.width() - width) / 2, space.y(), width, space.height()};
+}
+
+} // namespace
+
+RoomLayout roomLayout(QSize size, bool withName, bool withTotal)
+{
+    const int w = size.width();
+    const int h = size.height();
+    const int gap = std::max(1, std::min(w, h) / 40);
+
+    RoomLayout layout;
+    int top = gap;
+    if (withName) {
+        layout.name = QRect(gap, top, w - 2 * gap, int(h * NameBand));
+        top = layout.name.bottom() + 1 + gap;
+    }
+    const int bandHeight = int(h * BottomBand);
+    const QRect band(gap, h - gap - bandHeight, w - 2 * gap, bandHeight);
+    const QRect middle(gap, top, w - 2 * gap, band.top() - gap - top);
+    layout.stopSign = middle;
+    layout.digit = centredIn(middle, DigitAspect);
+
+    if (withTotal) {
+        const int readoutWidth = int(band.width() * ReadoutShare);
+        const QRect left(band.x(), band.y(), readoutWidth - gap / 2, band.height());
+        const QRect right(band.x() + readoutWidth + gap / 2, band.y(),
+                          band.width() - readoutWidth - gap / 2, band.height());
+        layout.readout = centredIn(left, ReadoutAspect);
+        layout.total = centredIn(right, TotalAspect);
+    } else {
+        layout.readout = centredIn(band, ReadoutAspect);
+    }
+    return layout;
+}
+
+RoomScreen chooseRoomScreen(const QList<QRect> &screens, int moderator, int added)
+{
+    if (screens.isEmpty()) {
+        return {};
+    }
+    if (screens.size() == 1) {
+        return {0, false};
+    }
+    if (added >= 0 && added < screens.size() && added != moderator) {
+        return {int(added), true};
+    }
+    int best = -1;
+    qint64 bestArea = -1;
+    for (int i = 0; i < screens.size(); ++i) {
+        const qint64 area = qint64(screens[i].width()) * screens[i].height();
+        if (i != moderator && area > bestArea) {
+            best = i;
+            bestArea = area;
+        }
+    }
+    return {best, true};
+}
+
+QRect windowedIn(const QRect &available, const QRect &avoid)
+{
+    // Two thirds of the screen each way, in the shape of a 16:9 screen.
+    QSize size(available.width() * 2 / 3, available.height() * 2 / 3);
+    size = QSize(16, 9).scaled(size, Qt::KeepAspectRatio);
+    size = size.boundedTo(available.size()).expandedTo(QSize(1, 1));
+    QRect centred(QPoint(), size);
+    centred.moveCenter(available.center());
+    if (!centred.intersects(avoid)) {
+        return centred;
+    }
+    // Right of the moderator's window, left of it, below, above.
+    const int gap = 8;
+    const QList<QPoint> beside{
+        {avoid.right() + 1 + gap, centred.y()},
+        {avoid.left() - gap - size.width(), centred.y()},
+        {centred.x(), avoid.bottom() + 1 + gap},
+        {centred.x(), avoid.top() - gap - size.height()},
+    };
+    for (const QPoint &at : beside) {
+        const QRect there(at, size);
+        if (available.contains(there)) {
+            return there;
+        }
+    }
+    return centred;
+}

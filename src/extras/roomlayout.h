@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What the room's view shows, where it draws it, and on which screen: plain
+// values and functions, decided without a display.
+
+#include <QColor>
+#include <QList>
+#include <QRect>
+#include <QString>
+
+// The window's state as the room sees it, handed over whenever it changes.
+struct RoomState
+{
+    // Running: the minute digit and the readout; stopped: the stop sign.
+    bool running = false;
+    QString minuteDigit;
+    QString readout;
+    QRgb background = 0;
+    QString teamName; // empty until one is entered
+    bool totalShown = false;
+    QString total;
+
+    bool operator==(const RoomState &) const = default;
+};
+
+// Where each part of the view goes on a view of a given size. The parts
+// never overlap and all lie inside the view.
+struct RoomLayout
+{
+    QRect name; // empty without a team name
+    QRect digit; // the minute digit's black panel
+    QRect stopSign; // the space the stop sign takes while the clock is stopped
+    QRect readout;
+    QRect total; // empty while the total is not shown
+};
+
+RoomLayout roomLayout(QSize size, bool withName, bool withTotal);
+
+// Where the view goes: a screen (its index among the screens) and whether it
+// fills it.
+struct RoomScreen
+{
+    int index = -1;
+    bool fullScreen = false;
+
+    bool operator==(const RoomScreen &) const = default;
+};
+
+// With two or more screens the view fills one that does not hold the
+// moderator's window: one just plugged in (added), else the largest. With one
+// screen it is an ordinary window there. moderator and added are indices into
+// screens, or -1.
+RoomScreen chooseRoomScreen(const QList<QRect> &screens, int moderator, int added = -1);
+
+// The view as an ordinary window on a screen's available area: large enough
+// to read across a table, wholly on the screen, and beside the moderator's
+// window (avoid) where there is room, else centred.
+QRect windowedIn(const QRect &available, const QRect &avoid = {});

@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+// Holds the desktop's screen saver and screen blanking off while wanted,
+// through the freedesktop ScreenSaver service on the session bus. The calls
+// never wait: without such a service nothing happens, and nothing fails.
+class ScreenSaverInhibitor : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ScreenSaverInhibitor(QString reason, QObject *parent = nullptr);
+    ~ScreenSaverInhibitor() override;
+
+    void setInhibited(bool inhibited);
+    // Whether the service has granted the inhibition now held.
+    bool isHeld() const { return m_cookie.has_value(); }
+
+private:
+    void release();
+
+    QString m_reason;
+    bool m_wanted = false;
+    bool m_asking = false;
+    std::optional<uint> m_cookie;
+};

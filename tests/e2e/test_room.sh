@@ -1,0 +1,97 @@
+#!/bin/bash
+# End-to-end test of the clock for the room on a private X server with two
+# screens (RandR monitors): the view opens full screen on the screen the
+# moderator's window is not on, keeps the keyboard with the moderator, shows
+# the stop sign and then each second with the window, and follows its screen
+# when it is unplugged and when a new one is plugged in, the period going on.
+#
+# usage: test_room.sh PROGRAM
+# The layout's arrays come from layout.sh, which shellcheck cannot follow.
+# shellcheck disable=SC2034,SC2154
+set -u
+[ $# -eq 1 ] || { echo "usage: $0 PROGRAM" >&2; exit 2; }
+APP_BIN=$1
+# shellcheck source=tests/e2e/lib.sh
+. "$(dirname "$0")/lib.sh"
+
+ROOM_TITLE="Vornaxi Timer: the clock for the room"
+XVFB_SCREEN=3200x1080x24 start_xvfb
+# The desk's screen, where the window opens, and the room's beside it.
+xrandr --setmonitor desk 1280/338x1024/270+0+0 screen || die "xrandr cannot make monitors"
+xrandr --setmonitor room 1920/508x1080/286+1280+0 none
+start_app "$APP_BIN"
+
+# room_geometry: the view's WIDTHxHEIGHT+X+Y on the X screen
+room_geometry() {
+    window_info "$ROOM_TITLE" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+        /^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print w "x" h "+" x "+" y}'
+}
+room_at() { window_up "$ROOM_TITLE" && [ "$(room_geometry)" = "$1" ]; }
+
+# The window's own menu, from a right click on its background.
+read -ra bg <<<"${BG_POINTS[0]}"
+xdotool mousemove "${bg[@]}" click 3
+keys Down Return
+poll_until 5000 room_at 1920x1080+1280+0
+check "full screen on the other screen: $(room_geometry)" room_at 1920x1080+1280+0
+focus=$(printf '0x%x' "$(xdotool getwindowfocus)")
+check "the keyboard stays with the moderator ($focus)" test "$focus" = "$APP_WIN"
+STOPPED=$E2E_WORK/room-stopped.png
+import -silent -window root -crop 1920x1080+1280+0 +repage -depth 8 "png:$STOPPED"
+# The stop sign's red face, large: about a sixth of the screen.
+red=$(convert "$STOPPED" -fuzz 2% -fill black +opaque 'rgb(224,0,0)' -fill white -opaque 'rgb(224,0,0)' \
+    -format '%[fx:round(mean*w*h)]' info:)
+expect_ge "the stop sign's red shown to the room" "$red" 250000
+
+# in_step MS: for MS ms, the window's readout and the room's, taken in one
+# screenshot of both screens, change together: each text of the one goes
+# with one text of the other. One screenshot may fall between the two
+# repaints of a pass; a pairing seen again 60 ms later is not such a one.
+in_step() {
+    local end=$(($(now_ms) + $1)) r g shot=$E2E_WORK/both.ppm pair m n
+    local -A room_of=() window_of=()
+    region r Label9 2
+    local mine; mine=$(geometry "${r[@]}")
+    read -r g < <(room_geometry | awk -F'[x+]' '{printf "%dx%d+%d+%d", $1, $2 * 0.19, $3, $4 + $2 * 0.8}')
+    while [ "$(now_ms)" -lt "$end" ]; do
+        for attempt in 1 2; do
+            import -silent -window root -depth 8 "ppm:$shot"
+            m=$(convert "$shot" -crop "$mine" ppm:- | md5sum | cut -c1-32)
+            n=$(convert "$shot" -crop "$g" ppm:- | md5sum | cut -c1-32)
+            [ "${room_of[$m]:-$n}" = "$n" ] && [ "${window_of[$n]:-$m}" = "$m" ] && break
+            sleep 0.06
+        done
+        [ "${room_of[$m]:-$n}" = "$n" ] && [ "${window_of[$n]:-$m}" = "$m" ] ||
+            { fail "$2: the room's readout is not the window's"; return; }
+        room_of[$m]=$n window_of[$n]=$m
+    done
+    expect_ge "$2: readouts seen, each the same in both" ${#room_of[@]} $(($1 / 1000))
+}
+
+T0=$(now_ms)
+click_on start
+in_step 3000 "running"
+
+xrandr --delmonitor room
+poll_until 5000 window_up "$ROOM_TITLE"
+sleep 0.5
+read -r w h x y < <(room_geometry | tr 'x+' '  ')
+check "unplugged: a window on the desk's screen, $w x $h at $x,$y" \
+    test "$x" -ge 0 -a "$y" -ge 0 -a $((x + w)) -le 1280 -a $((y + h)) -le 1024 -a "$w" -ge 400
+check "beside the moderator's window" test "$x" -ge "${COMPACT%x*}"
+in_step 2000 "as a window"
+
+xrandr --setmonitor projector 1920/508x1080/286+1280+0 none
+poll_until 5000 room_at 1920x1080+1280+0
+check "plugged in: full screen there, $(room_geometry)" room_at 1920x1080+1280+0
+in_step 2000 "on the new screen"
+
+# The seconds kept their time through it all: each change of the readout
+# comes within 300 ms after a whole second from the start.
+watch_readout "$T0" $(($(now_ms) - T0 + 2500))
+for at in "${READOUT_CHANGES[@]}"; do
+    check "second shown at $at ms after the start" test $((at % 1000)) -le 300
+done
+expect_ge "seconds seen at the end" ${#READOUT_CHANGES[@]} 2
+check "the program runs on" app_running
+finish
