@@ -4,8 +4,10 @@
 // usual fonts and once with the named faces taken away (VORNAXI_FALLBACK_FONTS).
 // The captions in every shipped language, translated and inside their controls.
 #include "app/language.h"
+#include "app/roomview.h"
 #include "quizfixture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -222,11 +224,20 @@ void tst_Fonts::captionsInEveryLanguage()
     QCoreApplication::installTranslator(&recorder);
     Fixture f;
     f.click(QStringLiteral("cmdExpand"));
+    f.window.findChild<QAction *>(QStringLiteral("showRoom"))->trigger();
+    const RoomView *room = f.window.roomView();
+    QVERIFY(room);
 
     const int designed = Geometry::pointsToPixels(Geometry::WindowFont.points);
     QStringList untranslated;
     for (int running = 0; running < 2; ++running) {
-        QStringList shown{f.window.windowTitle()};
+        QStringList shown{f.window.windowTitle(), room->windowTitle(), room->accessibleName()};
+        if (!running) { // then it is the readout
+            shown << room->accessibleDescription();
+        }
+        for (const QAction *action : f.window.actions()) {
+            shown << action->text();
+        }
         for (QWidget *w : f.window.findChildren<QWidget *>()) {
             shown << w->accessibleName() << w->accessibleDescription();
             if (!qobject_cast<QAbstractButton *>(w) && !qobject_cast<QGroupBox *>(w)) {

@@ -181,6 +181,25 @@
     </message>
 </context>
 <context>
+    <name>RoomView</name>
+    <message>
+        <source>The quiz clock is shown to the room</source>
+        <translation>Die Quiz-Uhr wird im Saal gezeigt</translation>
+    </message>
+    <message>
+        <source>Vornaxi Timer: the clock for the room</source>
+        <translation>Vornaxi-Timer: die Uhr für den Saal</translation>
+    </message>
+    <message>
+        <source>The clock for the room</source>
+        <translation>Die Uhr für den Saal</translation>
+    </message>
+    <message>
+        <source>The clock is stopped</source>
+        <translation>Die Uhr steht</translation>
+    </message>
+</context>
+<context>
     <name>frmQuizdial</name>
     <message>
         <source>W</source>
@@ -236,6 +255,14 @@
         <source>Question #%1</source>
         <extracomment>Caption of a question&apos;s frame, %1 its number from 1 to 12. Short: 137 px.</extracomment>
         <translation>Frage Nr. %1</translation>
+    </message>
+    <message>
+        <source>Show the clock to the room</source>
+        <translation>Uhr im Saal zeigen</translation>
+    </message>
+    <message>
+        <source>Show the total to the room</source>
+        <translation>Punktestand im Saal zeigen</translation>
     </message>
 </context>
 </TS>

@@ -181,6 +181,25 @@
     </message>
 </context>
 <context>
+    <name>RoomView</name>
+    <message>
+        <source>The quiz clock is shown to the room</source>
+        <translation>El reloj del concurso se muestra a la sala</translation>
+    </message>
+    <message>
+        <source>Vornaxi Timer: the clock for the room</source>
+        <translation>Temporizador Vornaxi: el reloj para la sala</translation>
+    </message>
+    <message>
+        <source>The clock for the room</source>
+        <translation>El reloj para la sala</translation>
+    </message>
+    <message>
+        <source>The clock is stopped</source>
+        <translation>El reloj está parado</translation>
+    </message>
+</context>
+<context>
     <name>frmQuizdial</name>
     <message>
         <source>W</source>
@@ -236,6 +255,14 @@
         <source>Question #%1</source>
         <extracomment>Caption of a question&apos;s frame, %1 its number from 1 to 12. Short: 137 px.</extracomment>
         <translation>Pregunta n.º %1</translation>
+    </message>
+    <message>
+        <source>Show the clock to the room</source>
+        <translation>Mostrar el reloj a la sala</translation>
+    </message>
+    <message>
+        <source>Show the total to the room</source>
+        <translation>Mostrar el total a la sala</translation>
     </message>
 </context>
 </TS>

@@ -181,6 +181,25 @@
     </message>
 </context>
 <context>
+    <name>RoomView</name>
+    <message>
+        <source>The quiz clock is shown to the room</source>
+        <translation>L&apos;horloge du quiz est montrée à la salle</translation>
+    </message>
+    <message>
+        <source>Vornaxi Timer: the clock for the room</source>
+        <translation>Minuteur Vornaxi : l&apos;horloge pour la salle</translation>
+    </message>
+    <message>
+        <source>The clock for the room</source>
+        <translation>L&apos;horloge pour la salle</translation>
+    </message>
+    <message>
+        <source>The clock is stopped</source>
+        <translation>L&apos;horloge est arrêtée</translation>
+    </message>
+</context>
+<context>
     <name>frmQuizdial</name>
     <message>
         <source>W</source>
@@ -236,6 +255,14 @@
         <source>Question #%1</source>
         <extracomment>Caption of a question&apos;s frame, %1 its number from 1 to 12. Short: 137 px.</extracomment>
         <translation>Question n° %1</translation>
+    </message>
+    <message>
+        <source>Show the clock to the room</source>
+        <translation>Montrer l&apos;horloge à la salle</translation>
+    </message>
+    <message>
+        <source>Show the total to the room</source>
+        <translation>Montrer le total à la salle</translation>
     </message>
 </context>
 </TS>

@@ -181,6 +181,25 @@
     </message>
 </context>
 <context>
+    <name>RoomView</name>
+    <message>
+        <source>The quiz clock is shown to the room</source>
+        <translation>De quizklok wordt aan de zaal getoond</translation>
+    </message>
+    <message>
+        <source>Vornaxi Timer: the clock for the room</source>
+        <translation>Vornaxi-timer: de klok voor de zaal</translation>
+    </message>
+    <message>
+        <source>The clock for the room</source>
+        <translation>De klok voor de zaal</translation>
+    </message>
+    <message>
+        <source>The clock is stopped</source>
+        <translation>De klok staat stil</translation>
+    </message>
+</context>
+<context>
     <name>frmQuizdial</name>
     <message>
         <source>W</source>
@@ -236,6 +255,14 @@
         <source>Question #%1</source>
         <extracomment>Caption of a question&apos;s frame, %1 its number from 1 to 12. Short: 137 px.</extracomment>
         <translation>Vraag nr. %1</translation>
+    </message>
+    <message>
+        <source>Show the clock to the room</source>
+        <translation>Klok aan de zaal tonen</translation>
+    </message>
+    <message>
+        <source>Show the total to the room</source>
+        <translation>Totaal aan de zaal tonen</translation>
     </message>
 </context>
 </TS>
