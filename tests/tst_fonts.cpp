@@ -62,23 +62,6 @@ public:
     mutable QList<QRegularExpression> given;
 };
 
-QString captionOf(QWidget *control)
-{
-    if (auto *box = qobject_cast<QGroupBox *>(control)) {
-        return box->title();
-    }
-    return static_cast<QAbstractButton *>(control)->text();
-}
-
-void setCaption(QWidget *control, const QString &text)
-{
-    if (auto *box = qobject_cast<QGroupBox *>(control)) {
-        box->setTitle(text);
-    } else {
-        static_cast<QAbstractButton *>(control)->setText(text);
-    }
-}
-
 // Where the caption inks the control: the pixels that change without it; a
 // frame's title in its text colour (the frame is drawn round a title), above
 // its slider and beside its other controls.
@@ -97,20 +80,13 @@ QRect captionInk(QWidget *control)
         painter.end();
         return ink(image.copy(0, 0, image.width(), top), ColourScheme::QuestionFrame.text);
     }
-    const QString caption = captionOf(control);
-    const QImage with = control->grab().toImage();
-    setCaption(control, QString());
-    const QImage without = control->grab().toImage();
-    setCaption(control, caption);
-    QRect ink;
-    for (int y = 0; y < with.height(); ++y) {
-        for (int x = 0; x < with.width(); ++x) {
-            if (with.pixel(x, y) != without.pixel(x, y)) {
-                ink |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return ink;
+    auto *button = static_cast<QAbstractButton *>(control);
+    const QString caption = button->text();
+    QImage marked = button->grab().toImage();
+    button->setText(QString());
+    differingPixels(marked, button->grab().toImage(), 0, &marked);
+    button->setText(caption);
+    return inkBox(marked, [](QRgb c) { return c == qRgb(255, 0, 255); });
 }
 
 } // namespace
@@ -243,7 +219,8 @@ void tst_Fonts::captionsInEveryLanguage()
             if (!qobject_cast<QAbstractButton *>(w) && !qobject_cast<QGroupBox *>(w)) {
                 continue;
             }
-            const QString caption = captionOf(w);
+            auto *box = qobject_cast<QGroupBox *>(w);
+            const QString caption = box ? box->title() : static_cast<QAbstractButton *>(w)->text();
             shown << caption;
             QVERIFY2(!caption.trimmed().isEmpty(), qPrintable(w->objectName()));
             // The layout's face, made smaller where the caption needs it.
@@ -258,14 +235,7 @@ void tst_Fonts::captionsInEveryLanguage()
             const int edge = qobject_cast<QPushButton *>(w) ? 2 : 1;
             const QRect inside = w->rect().adjusted(edge, edge, -edge, -edge);
             QVERIFY2(!ink.isEmpty() && inside.contains(ink) && clear,
-                     qPrintable(QStringLiteral("%1 \"%2\": ink %3,%4 %5x%6 in %7x%8")
-                                    .arg(w->objectName(), caption)
-                                    .arg(ink.x())
-                                    .arg(ink.y())
-                                    .arg(ink.width())
-                                    .arg(ink.height())
-                                    .arg(w->width())
-                                    .arg(w->height())));
+                     qPrintable(w->objectName() + u' ' + caption));
         }
         for (const QString &text : shown) {
             if (!text.isEmpty() && !recorder.gave(text)) {
