@@ -7,7 +7,8 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-
 TEST_PACKAGES=(xvfb xdotool x11-utils imagemagick libx11-dev cups printer-driver-cups-pdf
     poppler-utils dbus-daemon clang-format clang-tidy cppcheck faketime
     desktop-file-utils appstream dpkg-dev file binutils
-    pulseaudio pulseaudio-utils libcanberra-pulse sound-theme-freedesktop x11-xserver-utils)
+    pulseaudio pulseaudio-utils libcanberra-pulse sound-theme-freedesktop x11-xserver-utils
+    qt6-gtk-platformtheme locales)
 
 # Installs whichever of the given packages are missing, with sudo when not root.
 install_packages() {
@@ -29,4 +30,14 @@ install_packages() {
 build() {
     cmake -S . -B build -G Ninja "$@"
     cmake --build build
+}
+
+# ensure_locale NAME: makes a locale (say de_DE.UTF-8) from the sources of the
+# locales package where the machine lacks it, with sudo when not root.
+ensure_locale() {
+    locale -a 2>/dev/null | grep -qix "${1/UTF-8/utf8}" && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Making the locale $1"
+    "${sudo[@]}" localedef -i "${1%%.*}" -f "${1#*.}" "$1"
 }
