@@ -1,7 +1,7 @@
 # Debian 12 packages the program and its tests need; sourced by run.sh and test.sh.
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libcanberra-dev
-    fonts-liberation)
+    libasound2-dev fonts-liberation)
 TEST_PACKAGES=(xvfb xdotool x11-utils imagemagick libx11-dev cups printer-driver-cups-pdf
     poppler-utils dbus-daemon clang-format clang-tidy cppcheck faketime
     desktop-file-utils appstream dpkg-dev file binutils

@@ -17,7 +17,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(VORNAXI_APP_ID));
     QApplication::setStyle(QStringLiteral("Fusion"));
 
-    SystemBeeper beeper(systemSoundServer(QStringLiteral(VORNAXI_APP_ID)), &QApplication::beep);
+    SystemBeeper beeper(systemSoundServer(QStringLiteral(VORNAXI_APP_ID)), systemSoundCard(),
+                        &QApplication::beep);
     SystemResultPrinter printer;
     frmQuizdial window(beeper, printer);
     window.show();
@@ -28,7 +29,7 @@ int main(int argc, char *argv[])
         window.activateWindow();
     }
     // Once the window is up, in the background: start-up never waits for
-    // the sound server.
+    // the sound server or the sound card.
     QTimer::singleShot(0, &window, [&beeper] { beeper.prepare(); });
     return app.exec();
 }
