@@ -7,7 +7,7 @@
 #include <QLibrary>
 
 // For its types and property names only: the library is loaded by the
-// beeper's worker thread once the window is shown, off the start-up path.
+// beeper's server thread once the window is shown, off the start-up path.
 #include <canberra.h>
 
 namespace {
