@@ -29,8 +29,10 @@ QUIT_X=224 QUIT_Y=261
 # of each timed from its click too. Through the sound card: ALSA's default
 # device for the program alone, the file plugin over the null device handing
 # what is played, at 8 kHz, to the tone finder, which stamps each tone by the
-# wall clock as it arrives (the null device has no clock of its own). Then
-# with no card either (lib.sh's empty ALSA configuration): X bells.
+# wall clock as it arrives (the null device has no clock of its own): at a
+# real-time priority where it may, so that the load on the machine does not
+# delay its stamps. Then with no card either (lib.sh's empty ALSA
+# configuration): X bells, stamped by the X server.
 fallback_periods() {
     local fifo=$E2E_WORK/card.fifo t0 before
     mkfifo "$fifo"
@@ -39,7 +41,9 @@ pcm.!default { type plug; slave { pcm { type file; slave.pcm { type null }
     file "$fifo"; format raw } rate 8000; channels 1; format S16_LE } }
 EOF
     : >"$TONE_LOG"
-    "$B/toneonsets" <"$fifo" >"$TONE_LOG" 2>>"$E2E_WORK/toneonsets.err" &
+    local rt=(chrt -f 50)
+    "${rt[@]}" true 2>/dev/null || rt=()
+    "${rt[@]}" "$B/toneonsets" <"$fifo" >"$TONE_LOG" 2>>"$E2E_WORK/toneonsets.err" &
     E2E_PIDS+=("$!")
     exec 3<>"$fifo"                  # open between the beeps
     before=$(bell_count)

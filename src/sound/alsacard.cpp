@@ -16,14 +16,12 @@
 // card thread, off the start-up path, as libcanberra is.
 #include <alsa/asoundlib.h>
 
-using namespace std::chrono_literals;
-
 namespace {
 
 // How much sound the device is asked to hold ahead, and how often the rest of
 // the tone is handed on where the device holds less than the whole of it.
 constexpr unsigned BufferUs = 100'000;
-constexpr auto FeedEvery = 20ms;
+constexpr std::chrono::milliseconds FeedEvery{20};
 
 // 16-bit PCM, its frames interleaved; empty where the file is not one.
 struct Tone
@@ -135,17 +133,18 @@ public:
     std::chrono::milliseconds carryOn() override
     {
         if (!m_pcm) {
-            return 0ms;
+            return std::chrono::milliseconds::zero();
         }
         if (m_written < m_tone.frames()) {
             if (feed()) {
                 return FeedEvery;
             }
-        } else if (const auto left = m_endsAt - std::chrono::steady_clock::now(); left > 0s) {
+        } else if (const auto left = m_endsAt - std::chrono::steady_clock::now();
+                   left.count() > 0) {
             return std::chrono::ceil<std::chrono::milliseconds>(left);
         }
         close(); // closing drops what the device has not played: not before the end
-        return 0ms;
+        return std::chrono::milliseconds::zero();
     }
 
 private:
