@@ -5,11 +5,11 @@
 
 #include <QFile>
 #include <QLibrary>
-#include <QtEndian>
 
 #include <cerrno>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 // For its types and constants only: the library is loaded by the beeper's
@@ -39,22 +39,19 @@ Tone readWave(const QByteArray &path)
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
         return {};
     }
-    const QByteArray wave = file.read(1 << 20);
-    const auto le16 = [&wave](qsizetype at) {
-        return qFromLittleEndian<quint16>(wave.data() + at);
-    };
-    const auto le32 = [&wave](qsizetype at) {
-        return qFromLittleEndian<quint32>(wave.data() + at);
-    };
-    if (wave.size() < 12 || !wave.startsWith("RIFF") || wave.mid(8, 4) != "WAVE") {
+    const std::string wave = file.read(1 << 20).toStdString();
+    const auto byte = [&wave](std::size_t at) { return unsigned(std::uint8_t(wave[at])); };
+    const auto le16 = [&byte](std::size_t at) { return byte(at) | byte(at + 1) << 8; };
+    const auto le32 = [&le16](std::size_t at) { return le16(at) | le16(at + 2) << 16; };
+    if (wave.size() < 12 || wave.compare(0, 4, "RIFF") || wave.compare(8, 4, "WAVE")) {
         return {};
     }
     Tone tone;
     // The chunks after the header, each an id and its size: "fmt " first.
-    for (qsizetype at = 12; at + 8 <= wave.size();) {
-        const QByteArray id = wave.mid(at, 4);
-        const qsizetype size = le32(at + 4);
-        const qsizetype body = at + 8;
+    for (std::size_t at = 12; at + 8 <= wave.size();) {
+        const std::string id = wave.substr(at, 4);
+        const std::size_t size = le32(at + 4);
+        const std::size_t body = at + 8;
         if (size > wave.size() - body) {
             break;
         }
@@ -64,7 +61,7 @@ Tone readWave(const QByteArray &path)
         } else if (id == "data" && tone.channels) {
             tone.samples.resize(size / 2);
             for (std::size_t i = 0; i < tone.samples.size(); ++i) {
-                tone.samples[i] = qFromLittleEndian<qint16>(wave.data() + body + 2 * i);
+                tone.samples[i] = std::int16_t(le16(body + 2 * i));
             }
             return tone;
         }
