@@ -22,7 +22,8 @@ int main(int argc, char *argv[])
     // Before the window is made: its texts are translated as it is built.
     const Language language(QLocale::system());
 
-    SystemBeeper beeper(systemSoundServer(QStringLiteral(VORNAXI_APP_ID)), &QApplication::beep);
+    SystemBeeper beeper(systemSoundServer(QStringLiteral(VORNAXI_APP_ID)), systemSoundCard(),
+                        &QApplication::beep);
     SystemResultPrinter printer;
     frmQuizdial window(beeper, printer);
     window.show();
@@ -33,7 +34,7 @@ int main(int argc, char *argv[])
         window.activateWindow();
     }
     // Once the window is up, in the background: start-up never waits for
-    // the sound server.
+    // the sound server or the sound card.
     QTimer::singleShot(0, &window, [&beeper] { beeper.prepare(); });
     return app.exec();
 }

@@ -55,6 +55,12 @@ default-server = unix:$XDG_RUNTIME_DIR/pulse/native
 cookie-file = $E2E_WORK/pulse-config/pulse/cookie
 EOF
 
+# The sound card, where the program beeps without a sound server: none, unless
+# a test gives the program an ALSA configuration of its own; never the
+# machine's card.
+export ALSA_CONFIG_PATH=$E2E_WORK/no-sound-card.conf
+: >"$ALSA_CONFIG_PATH"
+
 # ---- reporting -------------------------------------------------------------
 
 pass() { echo "ok   - $*"; }
