@@ -10,6 +10,18 @@ source tools/deps.sh
 source tests/e2e/processes.sh
 install_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
+# A desktop session's settings for Qt programs and its language, as a
+# contributor's terminal carries them: Wayland (with no compositor here),
+# scaled, a larger font dpi, GNOME's GTK theme, another style, German. Every
+# test runs in the suite's own environment (tests/environment.conf), so none of
+# this may reach one; a test it reaches fails here, not only on someone's desk.
+ensure_locale de_DE.UTF-8
+export QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=no-compositor-here QT_SCALE_FACTOR=2 \
+    QT_SCREEN_SCALE_FACTORS="1.5;1.25" QT_SCALE_FACTOR_ROUNDING_POLICY=Round QT_FONT_DPI=120 \
+    QT_QPA_PLATFORMTHEME=gtk3 QT_STYLE_OVERRIDE=windows QT_ACCESSIBILITY=1 QT_IM_MODULE=ibus \
+    XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_TYPE=wayland DESKTOP_SESSION=gnome \
+    LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 LANGUAGE=de_DE:de
+
 # Every process the tests start inherits the mark, daemons included.
 export VORNAXI_TEST_RUN="$$.$EPOCHREALTIME"
 

@@ -102,7 +102,7 @@ poll_until 2000 bells_at_least $((BELL_BEFORE + 1)) || die "no bell after Start"
 sed 's/^/stress_/' "$E2E_WORK/cycles" >>"$OUT"
 poll_until 260000 bells_at_least $((BELL_BEFORE + 5)) || fail "fewer than five bells in 260 s"
 sleep 3 # room for a wrong sixth bell
-put stress_bells "$(grep '^[0-9]' "$BELL_LOG" | tail -n +$((BELL_BEFORE + 1)) | paste -sd,)"
+put stress_bells "$(grep '^[0-9]' "$BELL_LOG" | tail -n +$((BELL_BEFORE + 1)) | cut -d' ' -f1 | paste -sd,)"
 put stress_rss_end_kb "$(sed -n 's/^Rss:\s*//p' /proc/"$APP_PID"/smaps_rollup | cut -d' ' -f1)"
 put stress_running "$(app_running && echo yes || echo no)"
 cp "$E2E_WORK/launch.err" "$OUT.launch.err" 2>/dev/null

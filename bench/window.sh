@@ -5,15 +5,17 @@
 # The real program under a private Xvfb, measured from outside:
 #   start-up to the mapped window and memory once shown, alternated with the
 #   floor windows; CPU time and context switches stopped and running; with
-#   --full, the beeps of two whole periods: one through a private sound
-#   server, recorded, with the server stopped for 3 s mid-period, and one
-#   without a server, time-stamped by the X server as bells.
+#   --full, the beeps of three whole periods: one through a private sound
+#   server, recorded, with the server stopped for 3 s mid-period, and two
+#   without a server (the fallback periods): one through the sound card,
+#   recorded, and one with no card either, time-stamped by the X server as
+#   bells. "fallback" measures the fallback periods alone.
 #
-# usage: window.sh BUILD_DIR LAUNCHES STOPPED_S RUNNING_S full|short OUT
+# usage: window.sh BUILD_DIR LAUNCHES STOPPED_S RUNNING_S full|short|fallback OUT
 # Writes key=value lines to OUT; bench/run.sh turns them into the table.
 # shellcheck disable=SC2317  # predicates are called through poll_until
 set -u
-[ $# -eq 6 ] || { echo "usage: $0 BUILD_DIR LAUNCHES STOPPED_S RUNNING_S full|short OUT" >&2; exit 2; }
+[ $# -eq 6 ] || { echo "usage: $0 BUILD_DIR LAUNCHES STOPPED_S RUNNING_S full|short|fallback OUT" >&2; exit 2; }
 B=$(realpath "$1") LAUNCHES=$2 STOPPED_S=$3 RUNNING_S=$4 MODE=$5 OUT=$6
 # shellcheck source=tests/e2e/lib.sh
 . "$(dirname "$0")/../tests/e2e/lib.sh"
@@ -23,10 +25,65 @@ put() { echo "$1=$2" >>"$OUT"; }
 START_X=225 START_Y=238   # the Start button's centre in the compact window
 QUIT_X=224 QUIT_Y=261
 
+# fallback_periods: two whole periods without a sound server, the first beep
+# of each timed from its click too. Through the sound card: ALSA's default
+# device for the program alone, the file plugin over the null device handing
+# what is played, at 8 kHz, to the tone finder, which stamps each tone by the
+# wall clock as it arrives (the null device has no clock of its own): at a
+# real-time priority where it may, so that the load on the machine does not
+# delay its stamps. Then with no card either (lib.sh's empty ALSA
+# configuration): X bells, stamped by the X server.
+fallback_periods() {
+    local fifo=$E2E_WORK/card.fifo t0 before
+    mkfifo "$fifo"
+    cat >"$E2E_WORK/card.conf" <<EOF
+pcm.!default { type plug; slave { pcm { type file; slave.pcm { type null }
+    file "$fifo"; format raw } rate 8000; channels 1; format S16_LE } }
+EOF
+    : >"$TONE_LOG"
+    local rt=(chrt -f 50)
+    "${rt[@]}" true 2>/dev/null || rt=()
+    "${rt[@]}" "$B/toneonsets" <"$fifo" >"$TONE_LOG" 2>>"$E2E_WORK/toneonsets.err" &
+    E2E_PIDS+=("$!")
+    exec 3<>"$fifo"                  # open between the beeps
+    before=$(bell_count)
+    APP_ENV=("ALSA_CONFIG_PATH=$E2E_WORK/card.conf")
+    start_app "$B/main/vornaxi-timer"
+    sleep 1
+    t0=$(now_ms)
+    click "$START_X" "$START_Y"
+    poll_until 260000 tones_at_least 5 || fail "fewer than five tones from the card in 260 s"
+    sleep 3                          # room for a wrong sixth tone
+    put card_tones "$(tones | cut -d' ' -f2 | paste -sd,)"
+    put card_onset "$(($(tone 1 2) - t0))"
+    put bells_with_card "$(($(bell_count) - before))"
+    click "$QUIT_X" "$QUIT_Y"
+    poll_until 3000 app_exited || fail "program still running 3 s after QUIT"
+    exec 3>&-
+
+    APP_ENV=()
+    before=$(bell_count)
+    start_app "$B/main/vornaxi-timer"
+    sleep 1
+    t0=$(now_ms)
+    click "$START_X" "$START_Y"
+    poll_until 260000 bells_at_least $((before + 5)) || fail "fewer than five bells in 260 s"
+    sleep 3                          # room for a wrong sixth bell
+    grep '^[0-9]' "$BELL_LOG" | tail -n +$((before + 1)) >"$E2E_WORK/period-bells"
+    put bells "$(cut -d' ' -f1 "$E2E_WORK/period-bells" | paste -sd,)"
+    put bell_onset "$(($(head -n1 "$E2E_WORK/period-bells" | cut -d' ' -f2) - t0))"
+    click "$QUIT_X" "$QUIT_Y"
+    poll_until 3000 app_exited || fail "program still running 3 s after QUIT"
+}
+
 start_xvfb
 # The bell counter stays connected throughout: it also keeps the server from
 # resetting whenever its last client goes, which would refuse the next launch.
 start_bellcount "$B/bellstamp"
+if [ "$MODE" = fallback ]; then
+    fallback_periods
+    finish >/dev/null
+fi
 # A sound server, as on a desktop: the program connects to it once shown,
 # and plays the beeps through it.
 start_pulse
@@ -130,13 +187,8 @@ put bells_with_sound "$(bell_count)"
 click "$QUIT_X" "$QUIT_Y"
 poll_until 3000 app_exited || fail "program still running 3 s after QUIT"
 
-# ---- one whole period without a sound server, beeps stamped as X bells --------
+# ---- two whole periods without a sound server ----------------------------------
 stop_pulse
-start_app "$B/main/vornaxi-timer"
-sleep 1
-click "$START_X" "$START_Y"
-poll_until 260000 bells_at_least 5 || fail "fewer than five bells in 260 s"
-sleep 3                              # room for a wrong sixth bell
-put bells "$(grep '^[0-9]' "$BELL_LOG" | paste -sd,)"
+fallback_periods
 cp "$E2E_WORK/launch.err" "$OUT.launch.err" 2>/dev/null
 finish >/dev/null

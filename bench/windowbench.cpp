@@ -287,8 +287,10 @@ long long lap(QElapsedTimer &timer)
 
 // The room's view alone, at a screen's size: its first showing (layout,
 // fonts fitted, first paint) and what each second costs, with the parts of
-// that paint timed on their own: filling the readout's box, measuring the
-// ink of every readout (which centres the text), drawing the text.
+// that paint timed on their own, as the view does them: filling the box the
+// readout's ink can reach and copying its glyphs; and the parts done once per
+// size: the font fitted and the ink of every readout measured, each glyph
+// drawn into an image, the stop sign drawn from its picture.
 int room(int width, int height)
 {
     RoomView view(nullptr);
@@ -323,54 +325,61 @@ int room(int width, int height)
                 counter.paintsOf("roomView"));
     qApp->removeEventFilter(&counter);
 
-    // The parts of one readout paint, at the view's size of the readout.
+    // The readout's panel fitted as the view fits it, at the view's size.
     const QRect box = view.layout().readout;
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setBold(true);
-    const int margin = std::min(box.width(), box.height()) / 10;
-    font = fillBox(font, readouts, box.adjusted(margin, margin, -margin, -margin).size());
-    std::printf("room_readout_box=%dx%d\nroom_readout_px=%d\n", box.width(), box.height(),
-                font.pixelSize());
-    QImage image(view.size(), QImage::Format_RGB32);
-    const int rounds = 20;
+    QFont face(QStringLiteral("Times New Roman"));
+    face.setBold(true);
+    PanelText readout;
+    readout.colour = Qt::white;
     timer.restart();
+    readout.fit(face, readouts, box, 0.1);
+    std::printf("room_fit_readout_us=%lld\n", lap(timer));
+    std::printf("room_readout_box=%dx%d\nroom_ink_box=%dx%d\nroom_readout_px=%d\n", box.width(),
+                box.height(), readout.inkBox.width(), readout.inkBox.height(),
+                readout.font.pixelSize());
+    const int rounds = 20;
+    for (int i = 0; i < rounds; ++i) {
+        inkOf(readout.font, readouts);
+    }
+    std::printf("room_ink_of_all_readouts_us=%lld\n", lap(timer) / rounds);
+
+    QImage image(view.size(), QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        readout.draw(painter, QStringLiteral("0123456789:"));
+    }
+    std::printf("room_glyphs_drawn_us=%lld\n", lap(timer));
     for (int i = 0; i < rounds; ++i) {
         QPainter painter(&image);
-        painter.fillRect(box, Qt::black);
+        painter.fillRect(readout.inkBox, Qt::black);
     }
     std::printf("room_fill_us=%lld\n", lap(timer) / rounds);
     for (int i = 0; i < rounds; ++i) {
-        inkOf(font, readouts);
-    }
-    std::printf("room_ink_of_all_readouts_us=%lld\n", lap(timer) / rounds);
-    for (int i = 0; i < rounds; ++i) {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setFont(font);
-        painter.setPen(Qt::white);
-        painter.drawText(box.bottomLeft(), readouts.at(i + 1));
+        readout.draw(painter, readouts.at(i + 1));
     }
     std::printf("room_draw_text_us=%lld\n", lap(timer) / rounds);
 
-    // The parts of the first showing: the readout's font fitted to its box
-    // (the digit's and the total's take less: 4 and a few dozen texts), and
-    // the stop sign drawn from its SVG at the size it takes.
-    QFont fresh(QStringLiteral("Times New Roman"));
-    fresh.setBold(true);
-    timer.restart();
-    fillBox(fresh, readouts, box.adjusted(margin, margin, -margin, -margin).size());
-    std::printf("room_fit_readout_us=%lld\n", lap(timer));
+    // The stop sign drawn from its picture at the size it takes, once per
+    // size, and copied from that image afterwards.
     QSvgRenderer stopSign(QStringLiteral(":/stopsign.svg"));
-    const QRect sign = view.layout().stopSign;
     QSizeF picture = stopSign.defaultSize();
-    picture.scale(sign.size(), Qt::KeepAspectRatio);
+    picture.scale(view.layout().stopSign.size(), Qt::KeepAspectRatio);
     timer.restart();
+    QImage sign(picture.toSize(), QImage::Format_ARGB32_Premultiplied);
+    sign.fill(Qt::transparent);
     {
-        QPainter painter(&image);
+        QPainter painter(&sign);
         painter.setRenderHint(QPainter::Antialiasing);
-        stopSign.render(&painter, QRectF(QPointF(sign.topLeft()), picture));
+        stopSign.render(&painter, QRectF(QPointF(), picture));
     }
     std::printf("room_stop_sign_us=%lld\n", lap(timer));
+    for (int i = 0; i < rounds; ++i) {
+        QPainter painter(&image);
+        painter.drawImage(view.layout().stopSign.topLeft(), sign);
+    }
+    std::printf("room_stop_sign_copy_us=%lld\n", lap(timer) / rounds);
     return 0;
 }
 

@@ -10,8 +10,9 @@
 
 // A sound server the test scripts: it can lack the library, the theme's bell
 // or the program's tone, be down, be killed and restarted (a new server that
-// the old connection does not reach), or stall every call until resumed. It
-// writes what is heard into a log that the platform bell writes into too.
+// the old connection does not reach), or stall every call until resumed; and
+// a sound card, busy or stuck opening until resumed. They write what is heard
+// into a log that the platform bell writes into too.
 struct FakeServerState
 {
     std::mutex mutex;
@@ -22,6 +23,9 @@ struct FakeServerState
     bool ownTone = true;
     bool stalled = false;
     int generation = 0;
+    int connects = 0; // the times the server was asked
+    bool cardBusy = false;
+    bool cardStuck = false;
     QStringList log;
 
     void write(const QString &entry)
@@ -42,6 +46,7 @@ public:
     bool connect() override
     {
         auto lock = waitUntilResumed();
+        ++m_state->connects;
         m_connection = m_state->library && m_state->up ? m_state->generation : -1;
         return m_connection >= 0;
     }
@@ -85,6 +90,36 @@ private:
     int m_connection = -1;
 };
 
+class FakeCard final : public SoundCard
+{
+public:
+    explicit FakeCard(std::shared_ptr<FakeServerState> state)
+        : m_state(std::move(state))
+    {
+    }
+
+    void prepare() override { }
+    bool play(const std::function<bool()> &wanted) override
+    {
+        {
+            std::unique_lock lock(m_state->mutex);
+            m_state->resumed.wait(lock, [this] { return !m_state->cardStuck; });
+            if (m_state->cardBusy) {
+                return false;
+            }
+        }
+        if (!wanted()) {
+            return false;
+        }
+        m_state->write(QStringLiteral("card"));
+        return true;
+    }
+    std::chrono::milliseconds carryOn() override { return {}; }
+
+private:
+    std::shared_ptr<FakeServerState> m_state;
+};
+
 class tst_Beeper : public QObject
 {
     Q_OBJECT
@@ -97,34 +132,48 @@ private slots:
 void tst_Beeper::route_data()
 {
     // server: how the server starts ("none": the program has no sound
-    // server at all). steps: what happens, each "action:heard" where heard
-    // is what the log gains from it, in order.
+    // server at all), and the card there is (none unless "card", "busycard"
+    // or "stuckcard"). steps: what happens, each "action:heard" where heard
+    // is what the log gains from it, in order, at once ("action~heard": only
+    // once the beep is given up). "ready" waits for the server to be ready
+    // by itself; "idle" waits 3.5 s.
     QTest::addColumn<QString>("server");
     QTest::addColumn<QString>("steps");
     QTest::newRow("the theme's bell") << "up"
-                                      << "beep:bell beep:bell";
+                                      << "ready: beep:bell beep:bell";
     QTest::newRow("own tone where the theme has no bell") << "nobell"
-                                                          << "beep:tone beep:tone";
+                                                          << "ready: beep:tone beep:tone";
     QTest::newRow("platform bell without either") << "nobell notone"
                                                   << "beep:platform";
     QTest::newRow("platform bell without the sound library") << "nolibrary"
                                                              << "beep:platform";
     QTest::newRow("built without a sound server") << "none"
                                                   << "beep:platform";
+    QTest::newRow("built without a sound server, the card") << "none card"
+                                                            << "beep:card";
     QTest::newRow("no server, then one starts") << "down"
-                                                << "beep:platform start: beep:bell";
+                                                << "beep:platform start: ready: beep:bell";
+    // Asked again after 1 s, then 2 s: not every second.
+    QTest::newRow("no server: the card, the server asked less and less often")
+        << "down card"
+        << "beep:card idle: beep:card";
+    QTest::newRow("no server, the card busy or missing") << "down busycard"
+                                                         << "beep:platform";
+    QTest::newRow("no server, the card stuck opening") << "down stuckcard"
+                                                       << "beep~platform beep:platform resume:";
     QTest::newRow("server killed, then restarted")
-        << "up"
-        << "beep:bell kill: beep:platform restart: beep:bell";
-    // The bell rings for the stalled beep when the worker has not played it
-    // in time, and at once for a beep after it; the stalled one is not
+        << "up card"
+        << "ready: beep:bell kill: beep:card restart: ready: beep:bell";
+    // The bell rings for the stalled beep when the server has not played it
+    // in time, and the card plays a beep after it; the stalled one is not
     // played late when the server comes back.
     QTest::newRow("server stopped mid-period")
-        << "up"
-        << "beep:bell stall: beep:platform beep:platform resume: beep:bell";
+        << "up card"
+        << "ready: beep:bell stall: beep~platform beep:card resume: ready: beep:bell";
+    // No beep waits for a connection.
     QTest::newRow("server stopped before the program connects")
-        << "stalled"
-        << "beep:platform beep:platform resume: beep:bell";
+        << "stalled card"
+        << "beep:card beep:card resume: ready: beep:bell";
 }
 
 void tst_Beeper::route()
@@ -138,32 +187,51 @@ void tst_Beeper::route()
     state->themeBell = !conditions.contains(u"nobell");
     state->ownTone = !conditions.contains(u"notone");
     state->stalled = conditions.contains(u"stalled");
+    state->cardBusy = conditions.contains(u"busycard");
+    state->cardStuck = conditions.contains(u"stuckcard");
     std::unique_ptr<SoundServer> fake;
     if (!conditions.contains(u"none")) {
         fake = std::make_unique<FakeServer>(state);
+    }
+    std::unique_ptr<SoundCard> card;
+    if (conditions.contains(u"card") || state->cardBusy || state->cardStuck) {
+        card = std::make_unique<FakeCard>(state);
     }
     auto log = [&state] {
         std::lock_guard lock(state->mutex);
         return state->log;
     };
+    auto asked = [&state] {
+        std::lock_guard lock(state->mutex);
+        return state->connects;
+    };
     auto resume = qScopeGuard([&state] {
         std::lock_guard lock(state->mutex);
-        state->stalled = false;
+        state->stalled = state->cardStuck = false;
         state->resumed.notify_all();
     });
 
-    SystemBeeper beeper(std::move(fake), [&state] { state->write(QStringLiteral("platform")); });
+    SystemBeeper beeper(std::move(fake), std::move(card),
+                        [&state] { state->write(QStringLiteral("platform")); });
     beeper.prepare();
     QStringList whole;
     for (const QString &step : steps.split(u' ')) {
-        const auto [action, heard] = std::pair(step.section(u':', 0, 0), step.section(u':', 1));
+        const bool late = step.contains(u'~');
+        const QString plain = QString(step).replace(u'~', u':');
+        const auto [action, heard] = std::pair(plain.section(u':', 0, 0), plain.section(u':', 1));
         const auto before = log().size();
-        QElapsedTimer beepTook;
-        beepTook.start();
+        const int connects = asked();
+        QElapsedTimer took;
+        took.start();
         if (action == u"beep") {
             beeper.beep();
             // Whatever the server does, the clock's thread never waits on it.
-            QVERIFY2(beepTook.elapsed() < 50, qPrintable(step));
+            QVERIFY2(took.elapsed() < 50, qPrintable(step));
+        } else if (action == u"ready") {
+            QTRY_VERIFY_WITH_TIMEOUT(beeper.serverReady(), 3000);
+        } else if (action == u"idle") {
+            QTest::qWait(3500);
+            QVERIFY2(asked() - connects <= 2, qPrintable(QString::number(asked() - connects)));
         } else {
             std::lock_guard lock(state->mutex);
             if (action == u"start" || action == u"restart") {
@@ -173,11 +241,21 @@ void tst_Beeper::route()
                 state->up = false;
             } else {
                 state->stalled = action == u"stall";
+                state->cardStuck = false;
                 state->resumed.notify_all();
             }
         }
         const QStringList expected = heard.isEmpty() ? QStringList() : heard.split(u',');
-        QTRY_COMPARE_WITH_TIMEOUT(log().mid(before), expected, 2000);
+        while (log().size() < before + expected.size() && took.elapsed() < 2000) {
+            QTest::qWait(1);
+        }
+        const auto at = took.elapsed();
+        QCOMPARE(log().mid(before), expected);
+        if (action == u"beep") {
+            const auto giveUp = SystemBeeper::GiveUpAfter.count();
+            QVERIFY2(late ? at >= giveUp : at < giveUp / 2,
+                     qPrintable(QStringLiteral("%1 after %2 ms").arg(step).arg(at)));
+        }
         whole << expected;
     }
     // Nothing more came of any step, a wrong second sound for one.

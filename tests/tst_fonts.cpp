@@ -2,11 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The clock's big texts in whatever face the system has: run once with the
 // usual fonts and once with the named faces taken away (VORNAXI_FALLBACK_FONTS).
+// The captions in every shipped language, translated and inside their controls.
+#include "app/language.h"
+#include "app/roomview.h"
 #include "quizfixture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFontInfo>
+#include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
+#include <QRadioButton>
+#include <QRegularExpression>
 
 namespace {
 
@@ -21,6 +29,66 @@ QRect ink(const QImage &image, QRgb colour)
     return inkBox(image, [colour](QRgb c) { return near(c, colour, 39); });
 }
 
+// Loads a language's translations like the program's and keeps every
+// translation the window asks for; installed last, it is asked first.
+class RecordingTranslator final : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *disambiguation,
+                      int n) const override
+    {
+        const QString text = QTranslator::translate(context, source, disambiguation, n);
+        // Qt's own classes have their own translations, or none.
+        if (context[0] == 'Q') {
+            return text;
+        }
+        if (text.isEmpty()) {
+            missing << QString::fromUtf8(source);
+        } else {
+            // A "%1" (escaped "\\%1") stands for a number in what is shown.
+            given << QRegularExpression(
+                QRegularExpression::anchoredPattern(QRegularExpression::escape(text).replace(
+                    QStringLiteral("\\%1"), QStringLiteral("\\d+"))));
+        }
+        return text;
+    }
+    bool gave(const QString &shown) const
+    {
+        return std::any_of(given.cbegin(), given.cend(), [&shown](const QRegularExpression &t) {
+            return t.match(shown).hasMatch();
+        });
+    }
+    mutable QStringList missing;
+    mutable QList<QRegularExpression> given;
+};
+
+// Where the caption inks the control: the pixels that change without it; a
+// frame's title in its text colour (the frame is drawn round a title), above
+// its slider and beside its other controls.
+QRect captionInk(QWidget *control)
+{
+    if (qobject_cast<QGroupBox *>(control)) {
+        QImage image = control->grab().toImage();
+        QPainter painter(&image);
+        int top = image.height();
+        for (QWidget *child : control->findChildren<QWidget *>()) {
+            painter.fillRect(child->geometry(), Qt::black);
+            if (qobject_cast<QScrollBar *>(child)) {
+                top = child->y();
+            }
+        }
+        painter.end();
+        return ink(image.copy(0, 0, image.width(), top), ColourScheme::QuestionFrame.text);
+    }
+    auto *button = static_cast<QAbstractButton *>(control);
+    const QString caption = button->text();
+    QImage marked = button->grab().toImage();
+    button->setText(QString());
+    differingPixels(marked, button->grab().toImage(), 0, &marked);
+    button->setText(caption);
+    return inkBox(marked, [](QRgb c) { return c == qRgb(255, 0, 255); });
+}
+
 } // namespace
 
 class tst_Fonts : public QObject
@@ -31,6 +99,8 @@ private slots:
     void faces_data();
     void faces();
     void textsStayInsideTheirBoxes();
+    void captionsInEveryLanguage_data();
+    void captionsInEveryLanguage();
 };
 
 void tst_Fonts::faces_data()
@@ -108,6 +178,75 @@ void tst_Fonts::textsStayInsideTheirBoxes()
     QVERIFY(!glyph.isEmpty());
     QVERIFY(digit->rect().adjusted(1, 1, -1, -1).contains(glyph));
     QVERIFY(glyph.height() > digit->height() / 2);
+}
+
+void tst_Fonts::captionsInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QVERIFY(Language::shipped().size() >= 4);
+    for (const QString &language : Language::shipped()) {
+        QTest::newRow(qPrintable(language)) << language;
+    }
+}
+
+void tst_Fonts::captionsInEveryLanguage()
+{
+    QFETCH(QString, language);
+    // As the desktop would ask for it, with a country the program does not know.
+    const Language installed(QLocale(language + QStringLiteral("_ZZ")));
+    QCOMPARE(installed.name(), language);
+    RecordingTranslator recorder;
+    QVERIFY(recorder.load(QStringLiteral(":/i18n/vornaxi-timer_") + language));
+    QCoreApplication::installTranslator(&recorder);
+    Fixture f;
+    f.click(QStringLiteral("cmdExpand"));
+    f.window.findChild<QAction *>(QStringLiteral("showRoom"))->trigger();
+    const RoomView *room = f.window.roomView();
+    QVERIFY(room);
+
+    const int designed = Geometry::pointsToPixels(Geometry::WindowFont.points);
+    QStringList untranslated;
+    for (int running = 0; running < 2; ++running) {
+        QStringList shown{f.window.windowTitle(), room->windowTitle(), room->accessibleName()};
+        if (!running) { // then it is the readout
+            shown << room->accessibleDescription();
+        }
+        for (const QAction *action : f.window.actions()) {
+            shown << action->text();
+        }
+        for (QWidget *w : f.window.findChildren<QWidget *>()) {
+            shown << w->accessibleName() << w->accessibleDescription();
+            if (!qobject_cast<QAbstractButton *>(w) && !qobject_cast<QGroupBox *>(w)) {
+                continue;
+            }
+            auto *box = qobject_cast<QGroupBox *>(w);
+            const QString caption = box ? box->title() : static_cast<QAbstractButton *>(w)->text();
+            shown << caption;
+            QVERIFY2(!caption.trimmed().isEmpty(), qPrintable(w->objectName()));
+            // The layout's face, made smaller where the caption needs it.
+            QCOMPARE(w->font().family(), f.window.font().family());
+            QVERIFY(w->font().pixelSize() <= designed && w->font().pixelSize() >= designed * 2 / 3);
+            const QRect ink = captionInk(w);
+            bool clear = true; // of the controls beside a frame's title
+            for (QWidget *child : w->findChildren<QWidget *>()) {
+                clear = clear && !ink.intersects(child->geometry().adjusted(-1, 0, 1, 0));
+            }
+            // Cut-off text runs into the edge; a push button's, inside its bevel.
+            const int edge = qobject_cast<QPushButton *>(w) ? 2 : 1;
+            const QRect inside = w->rect().adjusted(edge, edge, -edge, -edge);
+            QVERIFY2(!ink.isEmpty() && inside.contains(ink) && clear,
+                     qPrintable(w->objectName() + u' ' + caption));
+        }
+        for (const QString &text : shown) {
+            if (!text.isEmpty() && !recorder.gave(text)) {
+                untranslated << text;
+            }
+        }
+        f.click(QStringLiteral("start")); // and again with "Stop/Reset"
+    }
+    QCoreApplication::removeTranslator(&recorder);
+    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u'|')));
+    QVERIFY2(recorder.missing.isEmpty(), qPrintable(recorder.missing.join(u'|')));
 }
 
 QTEST_MAIN(tst_Fonts)

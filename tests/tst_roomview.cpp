@@ -30,27 +30,24 @@ void tst_RoomView::chooseScreen_data()
     QTest::addColumn<int>("added");
     QTest::addColumn<RoomScreen>("expected");
 
-    const QRect desk(0, 0, 1280, 1024);
-    const QRect hd(1280, 0, 1920, 1080);
-    const QRect uhd(3200, 0, 3840, 2160);
-    const QRect small(-1280, 0, 1280, 720);
-
-    QTest::newRow("no screen") << Screens{} << -1 << -1 << RoomScreen{-1, false};
-    QTest::newRow("one screen: a window") << Screens{hd} << 0 << -1 << RoomScreen{0, false};
-    QTest::newRow("two: the other") << Screens{desk, hd} << 0 << -1 << RoomScreen{1, true};
-    QTest::newRow("two, moderator on the second")
-        << Screens{desk, hd} << 1 << -1 << RoomScreen{0, true};
-    QTest::newRow("three: the largest other")
-        << Screens{desk, small, uhd, hd} << 0 << -1 << RoomScreen{2, true};
-    QTest::newRow("moderator on the largest")
-        << Screens{uhd, small, hd} << 0 << -1 << RoomScreen{2, true};
-    QTest::newRow("moderator's screen unknown")
-        << Screens{desk, hd} << -1 << -1 << RoomScreen{1, true};
-    QTest::newRow("plugged in, though smaller")
-        << Screens{desk, uhd, small} << 0 << 2 << RoomScreen{2, true};
-    QTest::newRow("plugged in: the moderator's")
-        << Screens{desk, uhd, small} << 2 << 2 << RoomScreen{1, true};
-    QTest::newRow("plugged in, the only one") << Screens{small} << 0 << 0 << RoomScreen{0, false};
+    const QRect desk(0, 0, 1280, 1024), hd(1280, 0, 1920, 1080), uhd(3200, 0, 3840, 2160),
+        small(-1280, 0, 1280, 720);
+    // clang-format off
+    const struct { const char *name; Screens screens; int moderator, added; RoomScreen expected; } rows[] = {
+        {"no screen",                    {},                       -1, -1, {-1, false}},
+        {"one screen: a window",         {hd},                      0, -1, {0, false}},
+        {"two: the other",               {desk, hd},                0, -1, {1, true}},
+        {"two, moderator on the second", {desk, hd},                1, -1, {0, true}},
+        {"the largest other",            {desk, small, uhd, hd},    0, -1, {2, true}},
+        {"moderator on the largest",     {uhd, small, hd},          0, -1, {2, true}},
+        {"moderator's screen unknown",   {desk, hd},               -1, -1, {1, true}},
+        {"plugged in, though smaller",   {desk, uhd, small},        0,  2, {2, true}},
+        {"plugged in: the moderator's",  {desk, uhd, small},        2,  2, {1, true}},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        QTest::newRow(row.name) << row.screens << row.moderator << row.added << row.expected;
+    }
 }
 
 void tst_RoomView::chooseScreen()
@@ -61,14 +58,12 @@ void tst_RoomView::chooseScreen()
     QFETCH(RoomScreen, expected);
 
     const RoomScreen chosen = chooseRoomScreen(screens, moderator, added);
-    QCOMPARE(chosen.index, expected.index);
-    QCOMPARE(chosen.fullScreen, expected.fullScreen);
+    QCOMPARE(chosen, expected);
     // As a window, it is wholly on its screen, beside the moderator's.
     if (chosen.index >= 0) {
         const QRect moderatorWindow(screens[chosen.index].topLeft(), QSize(400, 350));
         const QRect window = windowedIn(screens[chosen.index], moderatorWindow);
-        QVERIFY(!window.isEmpty());
-        QVERIFY(screens[chosen.index].contains(window));
+        QVERIFY(!window.isEmpty() && screens[chosen.index].contains(window));
         QVERIFY(!window.intersects(moderatorWindow));
     }
 }
@@ -99,40 +94,32 @@ void tst_RoomView::drawsEverythingLargeAndWhole()
 
     FusionStyle style;
     RoomView view(nullptr);
-    RoomState state;
-    state.running = true;
-    state.minuteDigit = QStringLiteral("4");
-    state.readout = QStringLiteral(" 4:48");
-    state.background = ColourScheme::Palette[ColourScheme::StartIndex];
-    state.teamName = name;
-    state.totalShown = total;
-    state.total = QStringLiteral("192");
-    view.setState(state);
+    const QRgb cyan = ColourScheme::Palette[ColourScheme::StartIndex];
+    view.setState({true, QStringLiteral("4"), QStringLiteral(" 4:48"), cyan, name, total,
+                   QStringLiteral("192")});
     view.resize(size);
     const QImage shot = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const RoomLayout &layout = view.layout();
 
     // Each text's ink, found by its colour; none may spill out of its panel,
     // where it would be cut off or cover another.
-    const QRect digit =
-        inkBox(shot, [](QRgb p) { return near(p, ColourScheme::Display.text, 30); });
-    const QRect readout =
-        inkBox(shot, [](QRgb p) { return near(p, ColourScheme::Readout.text, 30); });
-    QVERIFY(layout.digit.adjusted(1, 1, -1, -1).contains(digit));
-    QVERIFY(layout.readout.adjusted(1, 1, -1, -1).contains(readout));
-    if (total) {
-        const QRect white =
-            inkBox(shot, [](QRgb p) { return near(p, ColourScheme::Score.text, 30); });
-        QVERIFY(!white.isEmpty());
-        QVERIFY(layout.total.adjusted(1, 1, -1, -1).contains(white));
-    }
+    const auto inkOf = [](const QImage &image, QRgb colour, int tolerance) {
+        return inkBox(image, [=](QRgb p) { return near(p, colour, tolerance); });
+    };
+    const auto inside = [](const QRect &ink, const QRect &panel) {
+        return !ink.isEmpty() && panel.adjusted(1, 1, -1, -1).contains(ink);
+    };
+    const QRect digit = inkOf(shot, ColourScheme::Display.text, 30);
+    const QRect readout = inkOf(shot, ColourScheme::Readout.text, 30);
+    QVERIFY(inside(digit, layout.digit));
+    QVERIFY(inside(readout, layout.readout));
+    QCOMPARE(inside(inkOf(shot, ColourScheme::Score.text, 30), layout.total), total);
     if (!name.isEmpty()) {
         // Black on cyan, outside the digit's black panel.
         QImage outside = shot;
-        QPainter(&outside).fillRect(layout.digit, ColourScheme::Palette[ColourScheme::StartIndex]);
-        const QRect ink = inkBox(outside, [](QRgb p) { return near(p, qRgb(0, 0, 0), 60); });
-        QVERIFY(!ink.isEmpty());
-        QVERIFY(layout.name.contains(ink));
+        QPainter(&outside).fillRect(layout.digit, cyan);
+        const QRect ink = inkOf(outside, qRgb(0, 0, 0), 60);
+        QVERIFY(!ink.isEmpty() && layout.name.contains(ink));
         QVERIFY(ink.left() > 0 && ink.right() < size.width() - 1);
         QVERIFY2(ink.height() * 5 >= layout.name.height() * 2, "the name is shrunk too far");
     }

@@ -1,11 +1,14 @@
 # Debian 12 packages the program and its tests need; sourced by run.sh and test.sh.
 
+# qt6-tools-dev: CMake's Qt Linguist tools (qt_add_translations), whose lupdate
+# and lrelease are qt6-l10n-tools; qt6-translations-l10n: Qt's own texts.
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libcanberra-dev
-    fonts-liberation)
+    libasound2-dev fonts-liberation qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 TEST_PACKAGES=(xvfb xdotool x11-utils imagemagick libx11-dev cups printer-driver-cups-pdf
     poppler-utils dbus-daemon clang-format clang-tidy cppcheck faketime
     desktop-file-utils appstream dpkg-dev file binutils
-    pulseaudio pulseaudio-utils libcanberra-pulse sound-theme-freedesktop x11-xserver-utils)
+    pulseaudio pulseaudio-utils libcanberra-pulse sound-theme-freedesktop x11-xserver-utils
+    qt6-gtk-platformtheme locales)
 # The benchmarks' X helpers besides (bench/run.sh): keys sent with XTest,
 # painting seen through DAMAGE.
 BENCH_PACKAGES=(libxtst-dev libxdamage-dev)
@@ -30,4 +33,14 @@ install_packages() {
 build() {
     cmake -S . -B build -G Ninja "$@"
     cmake --build build
+}
+
+# ensure_locale NAME: makes a locale (say de_DE.UTF-8) from the sources of the
+# locales package where the machine lacks it, with sudo when not root.
+ensure_locale() {
+    locale -a 2>/dev/null | grep -qix "${1/UTF-8/utf8}" && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Making the locale $1"
+    "${sudo[@]}" localedef -i "${1%%.*}" -f "${1#*.}" "$1"
 }

@@ -2,8 +2,9 @@
 # shellcheck disable=SC2317  # the predicates are called through shot_until
 # Takes the screenshots in docs/screenshots/ from the real program under a
 # private Xvfb: running.png (compact window, clock running), expanded.png
-# (the score sheet filled in, a team name typed) and hidpi.png (the same at a
-# scale factor of 2). Builds nothing.
+# (the score sheet filled in, a team name typed), room.png (the clock for the
+# room beside it, with the total) and hidpi.png (the window at a scale factor
+# of 2). Builds nothing.
 #
 # usage: tools/screenshots.sh [PROGRAM]   (default: build/vornaxi-timer)
 set -u
@@ -40,23 +41,50 @@ shot_until 2000 "$POLL" readout_shows_text "$POLL" || die "the clock did not sta
 sleep_until_ms $((started + 2200))
 save running
 
-click 234 312                                        # Score->
-poll_until 2000 size_is 431x474 || die "the score sheet did not open: window $(window_size)"
-shot_until 2000 "$POLL" score_sheet_painted "$POLL" || die "the score sheet was not painted"
-# A filled-in sheet: questions answered in minutes 1, 2, 2, 3 and 1 (the
-# right arrow of question n's slider is at y = 34 + 36 (n - 1), give or take).
-for arrow in "367 34" "367 106" "367 106" "367 178" "367 178" "367 284" "367 284" \
-    "367 284" "367 358"; do
-    # shellcheck disable=SC2086
-    click $arrow
-    sleep 0.05
-done
-click 114 397                                        # Enter Team Name
-sleep 0.1
-xdotool type --delay 5 "The Quizzing Owls"
-sleep 0.3
-save expanded
+# fill_sheet NAME: opens the score sheet, fills it in, types a team name
+# and saves the screenshot NAME
+fill_sheet() {
+    click 234 312                                    # Score->
+    poll_until 2000 size_is 431x474 || die "the score sheet did not open: window $(window_size)"
+    shot_until 2000 "$POLL" score_sheet_painted "$POLL" || die "the score sheet was not painted"
+    # A filled-in sheet: questions answered in minutes 1, 2, 2, 3 and 1 (the
+    # right arrow of question n's slider is at y = 34 + 36 (n - 1), give or take).
+    for arrow in "367 34" "367 106" "367 106" "367 178" "367 178" "367 284" "367 284" \
+        "367 284" "367 358"; do
+        # shellcheck disable=SC2086
+        click $arrow
+        sleep 0.05
+    done
+    click 114 397                                    # Enter Team Name
+    sleep 0.1
+    xdotool type --delay 5 "The Quizzing Owls"
+    sleep 0.3
+    save "$1"
+}
+fill_sheet expanded
+
+# The clock for the room, with the total: on one screen, a window of its own.
+ROOM_TITLE="Vornaxi Timer: the clock for the room"
+keys ctrl+t ctrl+r
+poll_until 5000 window_up "$ROOM_TITLE" || die "the room's view did not open"
+sleep 0.5
+import -silent -window "$(window_id "$ROOM_TITLE")" -depth 8 "ppm:$E2E_WORK/room.ppm" &&
+    convert "$E2E_WORK/room.ppm" -strip "png:$OUT/room.png" || die "cannot save $OUT/room.png"
+echo "saved $OUT/room.png"
 stop_pid "$APP_PID"
+
+# The expanded window in each shipped language, running.
+for lang_title in "de:Vornaxi-Timer v3.0" "fr:Minuteur Vornaxi v3.0" \
+    "es:Temporizador Vornaxi v3.0" "nl:Vornaxi-timer v3.0"; do
+    APP_TITLE=${lang_title#*:}
+    APP_ENV=(LANGUAGE="${lang_title%%:*}")
+    start_app "$APP_BIN"
+    click 224 238                                    # Start
+    fill_sheet "expanded-${lang_title%%:*}"
+    stop_pid "$APP_PID"
+done
+APP_TITLE="Vornaxi Timer v3.0"
+APP_ENV=()
 
 # The same at twice the size, as on a high-dpi screen.
 export QT_SCALE_FACTOR=2

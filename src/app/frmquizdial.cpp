@@ -32,8 +32,6 @@
 
 namespace {
 
-const QString Title = QStringLiteral("Vornaxi Timer v3.0");
-
 template<typename Control>
 Control *place(Control *control, const QString &name, Geometry::Twips where)
 {
@@ -107,7 +105,8 @@ frmQuizdial::frmQuizdial(Beeper &beeper, ResultPrinter &printer, QWidget *parent
     , m_clock([this] { m_beeper.beep(); })
 {
     setObjectName(QStringLiteral("frmQuizdial"));
-    setWindowTitle(Title);
+    //: The window's title: the program's name as in the desktop's menu, and its version.
+    setWindowTitle(tr("Vornaxi Timer v3.0"));
     // Drawn from the vector icon by Qt SVG's icon engine, at the sizes asked for.
     setWindowIcon(QIcon(QStringLiteral(":/icon.svg")));
     setFont(fontOf(Geometry::WindowFont));
@@ -159,11 +158,13 @@ void frmQuizdial::createClockArea()
     Label9->setFont(fitToBox(fontOf(ReadoutFont), PeriodClock::allReadouts(), Label9->size(),
                              Label9->alignment()));
 
-    start = place(new QPushButton(QStringLiteral("Start"), this), QStringLiteral("start"),
+    start = place(new QPushButton(m_clock.startCaption(), this), QStringLiteral("start"),
                   Geometry::Start);
+    fitCaption(*start, PeriodClock::allStartCaptions());
     pinColours(start, From::Platform, {});
-    end =
-        place(new QPushButton(QStringLiteral("QUIT"), this), QStringLiteral("end"), Geometry::End);
+    //: Ends the program. In capitals, short: the button is 80 px wide.
+    end = place(new QPushButton(tr("QUIT"), this), QStringLiteral("end"), Geometry::End);
+    fitCaption(*end);
     // The quit button wears the window-background colour of the system.
     pinColours(end, From::Platform,
                {{QPalette::Button, QApplication::palette().color(QPalette::Base)}});
@@ -181,8 +182,9 @@ void frmQuizdial::createColourButtons()
 {
     colourButtons = new QButtonGroup(this);
     for (int i = 0; i < ColourScheme::Count; ++i) {
-        Option1[i] = place(new QRadioButton(QString::fromLatin1(ColourScheme::Captions[i]), this),
+        Option1[i] = place(new QRadioButton(tr(ColourScheme::Captions[i]), this),
                            indexed("Option1", i), Geometry::Option1[i]);
+        fitCaption(*Option1[i]);
         pinColours(Option1[i], ColourScheme::ColourButton);
         colourButtons->addButton(Option1[i], i);
     }
@@ -193,8 +195,9 @@ void frmQuizdial::createScoreArea()
 {
     using namespace Geometry;
 
-    cmdExpand = place(new QPushButton(QStringLiteral("Score->"), this), QStringLiteral("cmdExpand"),
-                      CmdExpand);
+    //: Opens and closes the score sheet at the window's right. Very short: 59 px.
+    cmdExpand = place(new QPushButton(tr("Score->"), this), QStringLiteral("cmdExpand"), CmdExpand);
+    fitCaption(*cmdExpand);
 
     score = place(new QLabel(QStringLiteral("0"), this), QStringLiteral("score"), Score);
     pinColours(score, ColourScheme::Score);
@@ -202,8 +205,10 @@ void frmQuizdial::createScoreArea()
     score->setFont(
         fitToBox(fontOf(ScoreFont), ScoreSheet::allTotals(), score->size(), score->alignment()));
 
-    cmdEnter = place(new QPushButton(QStringLiteral("Enter Team Name"), this),
-                     QStringLiteral("cmdEnter"), CmdEnter);
+    //: Unlocks the box for the team's name. Short: the button is 129 px wide.
+    cmdEnter =
+        place(new QPushButton(tr("Enter Team Name"), this), QStringLiteral("cmdEnter"), CmdEnter);
+    fitCaption(*cmdEnter);
     txtTeamName = place(new QLineEdit(this), QStringLiteral("txtTeamName"), TxtTeamName);
     pinColours(txtTeamName, From::Platform,
                {{QPalette::Base, QColor::fromRgb(ColourScheme::TeamNameBox)}});
@@ -211,8 +216,10 @@ void frmQuizdial::createScoreArea()
     // A team name of any length: QLineEdit would cut it at 32767 characters.
     txtTeamName->setMaxLength(std::numeric_limits<int>::max());
     txtTeamName->setEnabled(false);
-    cmdPrint = place(new QPushButton(QStringLiteral("Print Results"), this),
-                     QStringLiteral("cmdPrint"), CmdPrint);
+    //: Prints the window as the result sheet. Short: the button is 117 px wide.
+    cmdPrint =
+        place(new QPushButton(tr("Print Results"), this), QStringLiteral("cmdPrint"), CmdPrint);
+    fitCaption(*cmdPrint);
     cmdPrint->setEnabled(false);
     for (QPushButton *button : {cmdExpand, cmdEnter, cmdPrint}) {
         pinColours(button, From::Platform, {});
@@ -238,8 +245,9 @@ void frmQuizdial::createQuestion(int index)
     const QuestionRow &row = Questions[index];
     const int n = index + 1;
 
-    auto *frame = place(new QGroupBox(QStringLiteral("Question #%1").arg(n), this),
-                        indexed("question", n), questionFrame(row));
+    //: Caption of a question's frame, %1 its number from 1 to 12. Short: 137 px.
+    auto *frame = place(new QGroupBox(tr("Question #%1").arg(n), this), indexed("question", n),
+                        questionFrame(row));
     pinColours(frame, ColourScheme::QuestionFrame);
     // The frame's caption is drawn in the text colour.
     pinColours(frame, From::Inherited,
@@ -270,6 +278,8 @@ void frmQuizdial::createQuestion(int index)
                 {QPalette::WindowText, system.color(QPalette::Active, QPalette::ButtonText)}});
     label->setAutoFillBackground(true);
     minute[index] = label;
+    // Once the controls beside the caption are in place.
+    fitCaption(*frame);
 }
 
 void frmQuizdial::chainTabOrder()

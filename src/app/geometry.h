@@ -159,11 +159,12 @@ inline constexpr Twips questionLabel(const QuestionRow &q)
     return {q.labelLeft, q.labelTop, MinuteLabelWidth, q.labelHeight};
 }
 
-// Fonts; every control without one of its own uses the window's.
-inline constexpr FontFace WindowFont{"MS Sans Serif", 8.25};
+// Fonts; every control without one of its own uses the window's. (Their
+// families are names, not translated.)
+inline constexpr FontFace WindowFont{"MS Sans Serif", 8.25}; // not translated
 inline constexpr FontFace DisplayFont{"Arial", 128.25};
-inline constexpr FontFace ReadoutFont{"Times New Roman", 48};
-inline constexpr FontFace ScoreFont{"Times New Roman", 36};
-inline constexpr FontFace TeamNameFont{"MS Sans Serif", 13.5};
+inline constexpr FontFace ReadoutFont{"Times New Roman", 48}; // not translated
+inline constexpr FontFace ScoreFont{"Times New Roman", 36}; // not translated
+inline constexpr FontFace TeamNameFont{"MS Sans Serif", 13.5}; // not translated
 
 } // namespace Geometry

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "extras/resultprinter.h"
 #include "frmquizdial.h"
+#include "language.h"
 #include "sound/systembeeper.h"
 
 #include <QApplication>
@@ -10,14 +11,19 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vornaxi Timer"));
+    // The name settings, the sound server and the session know the program
+    // by: the same in every language.
+    QApplication::setApplicationName(QStringLiteral("Vornaxi Timer")); // not translated
     QApplication::setApplicationVersion(QStringLiteral(VORNAXI_VERSION));
     // The installed desktop file's name without ".desktop" (set in
     // packaging/CMakeLists.txt): Wayland ties the window to it by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral(VORNAXI_APP_ID));
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // Before the window is made: its texts are translated as it is built.
+    const Language language(QLocale::system());
 
-    SystemBeeper beeper(systemSoundServer(QStringLiteral(VORNAXI_APP_ID)), &QApplication::beep);
+    SystemBeeper beeper(systemSoundServer(QStringLiteral(VORNAXI_APP_ID)), systemSoundCard(),
+                        &QApplication::beep);
     SystemResultPrinter printer;
     frmQuizdial window(beeper, printer);
     window.show();
@@ -28,7 +34,7 @@ int main(int argc, char *argv[])
         window.activateWindow();
     }
     // Once the window is up, in the background: start-up never waits for
-    // the sound server.
+    // the sound server or the sound card.
     QTimer::singleShot(0, &window, [&beeper] { beeper.prepare(); });
     return app.exec();
 }

@@ -36,18 +36,6 @@ QRect inner(const QRect &box, double margin)
     return box.adjusted(m, m, -m, -m);
 }
 
-// Draws text so that the ink of all the texts it stands for, together, is
-// centred in the box: a new second does not shift the readout.
-void drawCentred(QPainter &painter, const QFont &font, const QStringList &all, const QString &text,
-                 const QRect &box)
-{
-    const QRectF ink = inkOf(font, all);
-    painter.setFont(font);
-    painter.drawText(QPointF(box.center().x() + 0.5 - ink.center().x(),
-                             box.center().y() + 0.5 - ink.center().y()),
-                     text);
-}
-
 const QStringList &digits()
 {
     static const QStringList all{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
@@ -75,6 +63,48 @@ QColor textOn(QRgb background)
 
 } // namespace
 
+void PanelText::fit(const QFont &face, const QStringList &all, const QRect &box, double margin)
+{
+    font = fillBox(face, all, inner(box, margin).size());
+    const QRectF ink = inkOf(font, all);
+    // The ink of every text centred in the box: a new second does not shift it.
+    origin = QPointF(box.center().x() + 0.5 - ink.center().x(),
+                     box.center().y() + 0.5 - ink.center().y());
+    inkBox = ink.translated(origin).toAlignedRect().adjusted(-2, -2, 2, 2) & box;
+    glyphs.clear();
+}
+
+void PanelText::draw(QPainter &painter, const QString &text)
+{
+    // Large text is drawn as outlines, glyph by glyph, every time; each glyph
+    // is drawn once into an image instead, at the screen's resolution.
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    if (ratio != glyphRatio) {
+        glyphs.clear();
+        glyphRatio = ratio;
+    }
+    const QFontMetricsF metrics(font);
+    QPointF pen = origin;
+    for (const QChar c : text) {
+        auto glyph = glyphs.constFind(c);
+        if (glyph == glyphs.cend()) {
+            const QRectF bounds = metrics.boundingRect(c).adjusted(-2, -2, 2, 2);
+            QImage image((bounds.size() * ratio).toSize() + QSize(1, 1),
+                         QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::transparent);
+            QPainter glyphPainter(&image);
+            glyphPainter.setFont(font);
+            glyphPainter.setPen(colour);
+            glyphPainter.drawText(-bounds.topLeft(), QString(c));
+            glyphPainter.end();
+            glyph = glyphs.insert(c, {bounds.topLeft(), image});
+        }
+        painter.drawImage((pen + glyph->first).toPoint(), glyph->second);
+        pen.rx() += metrics.horizontalAdvance(c);
+    }
+}
+
 RoomView::RoomView(const QWidget *moderator)
     : m_moderator(moderator)
     , m_stopSign(QStringLiteral(":/stopsign.svg"))
@@ -94,9 +124,9 @@ RoomView::RoomView(const QWidget *moderator)
     setMouseTracking(true);
     setMinimumSize(160, 90);
 
-    m_digitFont = face(Geometry::DisplayFont);
-    m_readoutFont = face(Geometry::ReadoutFont);
-    m_totalFont = face(Geometry::ScoreFont);
+    m_digit.colour = QColor::fromRgb(ColourScheme::Display.text);
+    m_readout.colour = QColor::fromRgb(ColourScheme::Readout.text);
+    m_total.colour = QColor::fromRgb(ColourScheme::Score.text);
     m_nameFont = face(Geometry::TeamNameFont);
 
     m_pointerIdle.setSingleShot(true);
@@ -135,14 +165,14 @@ void RoomView::setState(const RoomState &state)
             update(m_layout.readout);
         } else if (state.running) {
             if (was.minuteDigit != state.minuteDigit) {
-                update(m_layout.digit);
+                update(m_digit.inkBox);
             }
             if (was.readout != state.readout) {
-                update(m_layout.readout);
+                update(m_readout.inkBox);
             }
         }
         if (was.total != state.total) {
-            update(m_layout.total);
+            update(m_total.inkBox);
         }
     }
     if (was.running != state.running || was.readout != state.readout) {
@@ -158,9 +188,10 @@ void RoomView::describe()
 void RoomView::relayout()
 {
     m_layout = roomLayout(size(), !m_state.teamName.isEmpty(), m_state.totalShown);
-    m_digitFont = fillBox(m_digitFont, digits(), inner(m_layout.digit, 0.03).size());
-    m_readoutFont = fillBox(m_readoutFont, readouts(), inner(m_layout.readout, 0.1).size());
-    m_totalFont = fillBox(m_totalFont, totals(), inner(m_layout.total, 0.1).size());
+    m_digit.fit(face(Geometry::DisplayFont), digits(), m_layout.digit, 0.03);
+    m_readout.fit(face(Geometry::ReadoutFont), readouts(), m_layout.readout, 0.1);
+    m_total.fit(face(Geometry::ScoreFont), totals(), m_layout.total, 0.1);
+    m_stopSignImage = QImage();
     if (!m_state.teamName.isEmpty()) {
         // As high as the band allows; a long name is made narrower down to
         // half that height, and beyond it is cut short with an ellipsis.
@@ -185,8 +216,37 @@ void RoomView::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRegion &dirty = event->region();
-    painter.fillRect(event->rect(), QColor::fromRgb(m_state.background));
 
+    // Each pixel is filled once: the background around the panels, each
+    // panel's own colour within it.
+    QRegion background = dirty;
+    const auto panel = [&](bool shown, const QRect &box, QRgb colour) {
+        if (!shown || !dirty.intersects(box)) {
+            return false;
+        }
+        background -= box;
+        painter.fillRect(dirty.boundingRect() & box, QColor::fromRgb(colour));
+        return true;
+    };
+    const bool digit = panel(m_state.running, m_layout.digit, ColourScheme::Display.background);
+    const bool readout = panel(m_state.running, m_layout.readout, ColourScheme::Readout.background);
+    const bool total = panel(m_state.totalShown, m_layout.total, ColourScheme::Score.background);
+    painter.setClipRegion(background);
+    painter.fillRect(background.boundingRect(), QColor::fromRgb(m_state.background));
+    painter.setClipping(false);
+
+    if (digit) {
+        m_digit.draw(painter, m_state.minuteDigit);
+    }
+    if (readout) {
+        m_readout.draw(painter, m_state.readout);
+    }
+    if (total) {
+        m_total.draw(painter, m_state.total);
+    }
+    if (!m_state.running && dirty.intersects(m_layout.stopSign)) {
+        paintStopSign(painter);
+    }
     if (!m_state.teamName.isEmpty() && dirty.intersects(m_layout.name)) {
         const QRect box = inner(m_layout.name, 0.04);
         const QFontMetrics metrics(m_nameFont);
@@ -195,31 +255,26 @@ void RoomView::paintEvent(QPaintEvent *event)
         painter.setPen(textOn(m_state.background));
         painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, shown);
     }
+}
 
-    if (m_state.running) {
-        if (dirty.intersects(m_layout.digit)) {
-            painter.fillRect(m_layout.digit, QColor::fromRgb(ColourScheme::Display.background));
-            painter.setPen(QColor::fromRgb(ColourScheme::Display.text));
-            drawCentred(painter, m_digitFont, digits(), m_state.minuteDigit, m_layout.digit);
-        }
-        if (dirty.intersects(m_layout.readout)) {
-            painter.fillRect(m_layout.readout, QColor::fromRgb(ColourScheme::Readout.background));
-            painter.setPen(QColor::fromRgb(ColourScheme::Readout.text));
-            drawCentred(painter, m_readoutFont, readouts(), m_state.readout, m_layout.readout);
-        }
-    } else if (dirty.intersects(m_layout.stopSign)) {
-        QSizeF picture = m_stopSign.defaultSize();
-        picture.scale(m_layout.stopSign.size(), Qt::KeepAspectRatio);
-        QRectF where(QPointF(), picture);
-        where.moveCenter(QRectF(m_layout.stopSign).center());
-        m_stopSign.render(&painter, where);
+void RoomView::paintStopSign(QPainter &painter)
+{
+    QSizeF picture = m_stopSign.defaultSize();
+    picture.scale(m_layout.stopSign.size(), Qt::KeepAspectRatio);
+    QRectF where(QPointF(), picture);
+    where.moveCenter(QRectF(m_layout.stopSign).center());
+    // Drawn from the picture once for its size and the screen's resolution,
+    // then copied: reopening the view or stopping the clock is quick.
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    if (m_stopSignImage.isNull() || m_stopSignImage.devicePixelRatio() != ratio) {
+        m_stopSignImage = QImage((picture * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        m_stopSignImage.setDevicePixelRatio(ratio);
+        m_stopSignImage.fill(Qt::transparent);
+        QPainter picturePainter(&m_stopSignImage);
+        picturePainter.setRenderHint(QPainter::Antialiasing);
+        m_stopSign.render(&picturePainter, QRectF(QPointF(), picture));
     }
-
-    if (m_state.totalShown && dirty.intersects(m_layout.total)) {
-        painter.fillRect(m_layout.total, QColor::fromRgb(ColourScheme::Score.background));
-        painter.setPen(QColor::fromRgb(ColourScheme::Score.text));
-        drawCentred(painter, m_totalFont, totals(), m_state.total, m_layout.total);
-    }
+    painter.drawImage(where.topLeft().toPoint(), m_stopSignImage);
 }
 
 void RoomView::keyPressEvent(QKeyEvent *event)

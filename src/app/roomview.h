@@ -6,12 +6,30 @@
 #include "extras/screensaver.h"
 
 #include <QFont>
+#include <QHash>
+#include <QImage>
 #include <QPointer>
 #include <QSvgRenderer>
 #include <QTimer>
 #include <QWidget>
 
+class QPainter;
 class QScreen;
+
+// A text in a panel of the view: the font fitted to the panel once, where the
+// ink of every text it can show goes, and its glyphs drawn once each.
+struct PanelText
+{
+    QFont font;
+    QColor colour;
+    QPointF origin; // of the baseline, so that the ink is centred
+    QRect inkBox; // where any of its texts puts ink, and all a new text repaints
+    QHash<QChar, std::pair<QPointF, QImage>> glyphs;
+    qreal glyphRatio = 0;
+
+    void fit(const QFont &face, const QStringList &all, const QRect &box, double margin);
+    void draw(QPainter &painter, const QString &text);
+};
 
 // The period shown to the room, on a projector or a second screen: the
 // minute digit and the readout as large as the screen allows, or the stop
@@ -59,16 +77,18 @@ private:
     void onScreenAdded(QScreen *screen);
     void onScreenRemoved(QScreen *screen);
     void describe();
+    void paintStopSign(QPainter &painter);
     QRect moderatorFrame() const;
 
     QPointer<const QWidget> m_moderator;
     RoomState m_state;
     RoomLayout m_layout;
-    QFont m_digitFont;
-    QFont m_readoutFont;
-    QFont m_totalFont;
+    PanelText m_digit;
+    PanelText m_readout;
+    PanelText m_total;
     QFont m_nameFont;
     QSvgRenderer m_stopSign;
+    QImage m_stopSignImage;
     // Where the view was as a window before it was made to fill its screen.
     QRect m_windowed;
     QTimer m_pointerIdle;

@@ -11,7 +11,13 @@ PeriodClock::PeriodClock(std::function<void()> beep)
 
 QString PeriodClock::startCaption() const
 {
-    return m_running ? QStringLiteral("Stop/Reset") : QStringLiteral("Start");
+    if (m_running) {
+        //: The start button while the period runs: stops the clock and resets
+        //: it to the first minute. Short: the button is 80 px wide.
+        return tr("Stop/Reset");
+    }
+    //: The start button while the clock stands. Short: the button is 80 px wide.
+    return tr("Start");
 }
 
 void PeriodClock::togglePeriod()
@@ -62,6 +68,14 @@ QString PeriodClock::formatReadout(qint16 minuteNo, qint16 seconds)
         second.prepend(u'0');
     }
     return minute + u':' + second;
+}
+
+QStringList PeriodClock::allStartCaptions()
+{
+    PeriodClock clock([] {});
+    QStringList captions{clock.startCaption()};
+    clock.togglePeriod();
+    return captions << clock.startCaption();
 }
 
 QStringList PeriodClock::allReadouts()

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <functional>
@@ -11,6 +12,8 @@
 // how exact a second is (see TickTimer).
 class PeriodClock
 {
+    Q_DECLARE_TR_FUNCTIONS(PeriodClock)
+
 public:
     static constexpr qint16 SecondsPerMinute = 60;
     static constexpr qint16 MinutesPerPeriod = 4;
@@ -38,6 +41,8 @@ public:
     static QString formatReadout(qint16 minuteNo, qint16 seconds);
     // Every text the readout can show: " 1:00" to " 4:59".
     static QStringList allReadouts();
+    // Both captions of the start button, in the program's language.
+    static QStringList allStartCaptions();
 
 private:
     std::function<void()> m_beep;

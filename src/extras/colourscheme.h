@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QtGlobal>
 
 #include <array>
 
@@ -13,7 +14,20 @@ namespace ColourScheme {
 // The background colours, in the order of the colour buttons "W", "G", "T",
 // "Y" and "B".
 inline constexpr int Count = 5;
-inline constexpr std::array<const char *, Count> Captions{"W", "G", "T", "Y", "B"};
+// The captions are translated where they are shown (context frmQuizdial).
+inline constexpr std::array<const char *, Count> Captions{
+    //: Colour button: the initial of White. One letter, at most two: the
+    //: button leaves 16 px for it. Keep the five colour buttons different.
+    QT_TRANSLATE_NOOP("frmQuizdial", "W"),
+    //: Colour button: the initial of Green (one letter, at most two).
+    QT_TRANSLATE_NOOP("frmQuizdial", "G"),
+    //: Colour button: the initial of Turquoise (cyan; one letter, at most two).
+    QT_TRANSLATE_NOOP("frmQuizdial", "T"),
+    //: Colour button: the initial of Yellow (one letter, at most two).
+    QT_TRANSLATE_NOOP("frmQuizdial", "Y"),
+    //: Colour button: the initial of Black (one letter, at most two).
+    QT_TRANSLATE_NOOP("frmQuizdial", "B"),
+};
 inline constexpr std::array<QRgb, Count> Palette{
     qRgb(255, 255, 255), // white
     qRgb(0, 192, 0), // green

@@ -4,6 +4,7 @@
 
 #include "resultprinter.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -14,31 +15,34 @@ QString failureTitle(PrintOutcome outcome)
 {
     switch (outcome) {
     case PrintOutcome::NoPrinter:
-        return QStringLiteral("No printer");
+        return QCoreApplication::translate("ResultSheet", "No printer");
     case PrintOutcome::NoDefaultPrinter:
-        return QStringLiteral("No default printer");
+        return QCoreApplication::translate("ResultSheet", "No default printer");
     case PrintOutcome::JobFailed:
     case PrintOutcome::Printed:
         break;
     }
-    return QStringLiteral("Print job failed");
+    return QCoreApplication::translate("ResultSheet", "Print job failed");
 }
 
 QString failureText(PrintOutcome outcome)
 {
     switch (outcome) {
     case PrintOutcome::NoPrinter:
-        return QStringLiteral("Nothing was printed: no printer is available. "
-                              "The printing service may not be running.");
+        return QCoreApplication::translate("ResultSheet",
+                                           "Nothing was printed: no printer is available. "
+                                           "The printing service may not be running.");
     case PrintOutcome::NoDefaultPrinter:
-        return QStringLiteral("Nothing was printed: no default printer is set. "
-                              "Choose one in the system's printer settings.");
+        return QCoreApplication::translate("ResultSheet",
+                                           "Nothing was printed: no default printer is set. "
+                                           "Choose one in the system's printer settings.");
     case PrintOutcome::JobFailed:
     case PrintOutcome::Printed:
         break;
     }
-    return QStringLiteral("Nothing was printed: the print job could not be started "
-                          "on the default printer.");
+    return QCoreApplication::translate("ResultSheet",
+                                       "Nothing was printed: the print job could not be started "
+                                       "on the default printer.");
 }
 
 // A warning that closes itself: open(), not exec(), so that closing the
@@ -60,9 +64,11 @@ void savePdf(ResultPrinter &printer, const ResultPage &page, const QString &file
     if (printer.saveAsPdf(page, fileName)) {
         return;
     }
-    warning(QStringLiteral("pdfFailed"), QStringLiteral("PDF not saved"),
-            QStringLiteral("The PDF file could not be written:\n%1").arg(fileName), QMessageBox::Ok,
-            parent)
+    warning(QStringLiteral("pdfFailed"),
+            QCoreApplication::translate("ResultSheet", "PDF not saved"),
+            QCoreApplication::translate("ResultSheet", "The PDF file could not be written:\n%1")
+                .arg(fileName),
+            QMessageBox::Ok, parent)
         ->open();
 }
 
@@ -71,8 +77,10 @@ void offerPdf(ResultPrinter &printer, const ResultPage &page, PrintOutcome outco
     QMessageBox *box =
         warning(QStringLiteral("printFailed"), failureTitle(outcome), failureText(outcome),
                 QMessageBox::Save | QMessageBox::Cancel, parent);
-    box->setInformativeText(QStringLiteral("You can save the result sheet as a PDF file instead."));
-    box->button(QMessageBox::Save)->setText(QStringLiteral("Save as PDF..."));
+    box->setInformativeText(QCoreApplication::translate(
+        "ResultSheet", "You can save the result sheet as a PDF file instead."));
+    box->button(QMessageBox::Save)
+        ->setText(QCoreApplication::translate("ResultSheet", "Save as PDF..."));
     box->setDefaultButton(QMessageBox::Save);
     QObject::connect(box, &QMessageBox::buttonClicked, parent,
                      [&printer, box, page, parent](QAbstractButton *button) {

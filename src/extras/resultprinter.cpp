@@ -115,8 +115,10 @@ QString safeName(const QString &teamName, int maxLength)
 QString jobTitle(const QString &teamName)
 {
     const QString name = safeName(teamName, MaxNameLength);
-    return name.isEmpty() ? QStringLiteral("Vornaxi Timer results")
-                          : QStringLiteral("Vornaxi Timer results - %1").arg(name);
+    //: The print job's title in the printer's queue, %1 the team's name.
+    return name.isEmpty()
+        ? QCoreApplication::translate("ResultSheet", "Vornaxi Timer results")
+        : QCoreApplication::translate("ResultSheet", "Vornaxi Timer results - %1").arg(name);
 }
 
 QString pdfFileName(const QString &teamName)
@@ -126,8 +128,10 @@ QString pdfFileName(const QString &teamName)
     if (std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c == u'.'; })) {
         name.clear();
     }
-    return name.isEmpty() ? QStringLiteral("Results.pdf")
-                          : QStringLiteral("Results - %1.pdf").arg(name);
+    //: The PDF file name offered, %1 the team's name; keep ".pdf".
+    return name.isEmpty()
+        ? QCoreApplication::translate("ResultSheet", "Results.pdf")
+        : QCoreApplication::translate("ResultSheet", "Results - %1.pdf").arg(name);
 }
 
 } // namespace ResultSheet
@@ -186,9 +190,10 @@ void SystemResultPrinter::askPdfFileName(QWidget *parent, const QString &suggest
                                          std::function<void(const QString &)> chosen)
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    auto *dialog =
-        new QFileDialog(parent, QStringLiteral("Save the result sheet as PDF"),
-                        QDir(folder).filePath(suggestedName), QStringLiteral("PDF files (*.pdf)"));
+    auto *dialog = new QFileDialog(
+        parent, QCoreApplication::translate("ResultSheet", "Save the result sheet as PDF"),
+        QDir(folder).filePath(suggestedName),
+        QCoreApplication::translate("ResultSheet", "PDF files (*.pdf)"));
     dialog->setObjectName(QStringLiteral("pdfFileDialog"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QStringLiteral("pdf"));

@@ -11,11 +11,16 @@ BeepRoute::BeepRoute(SoundServer &server)
 
 bool BeepRoute::prepare()
 {
-    if (m_sound) {
-        return true;
-    }
     if (!m_connected && !(m_connected = m_server.connect())) {
         return false;
+    }
+    return choose();
+}
+
+bool BeepRoute::choose()
+{
+    if (m_sound) {
+        return true;
     }
     for (auto sound : {Sound::ThemeBell, Sound::OwnTone}) {
         switch (m_server.cache(sound)) {
@@ -35,8 +40,8 @@ bool BeepRoute::prepare()
 std::optional<BeepRoute::Sound> BeepRoute::play(const std::function<bool()> &wanted)
 {
     // Twice at most: a sound file that went away since it was cached (a
-    // theme removed) is chosen anew.
-    for (int attempt = 0; attempt < 2 && prepare(); ++attempt) {
+    // theme removed) is chosen anew. Never a connection: that is prepare's.
+    for (int attempt = 0; attempt < 2 && m_connected && choose(); ++attempt) {
         // Caching it afresh first waits for the server's answer: a server
         // that stalls does so here, and a beep given up meanwhile is not
         // played late, once the server runs again, as a wrong second beep.

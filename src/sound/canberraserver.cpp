@@ -1,33 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "soundserver.h"
+#include "tonefile.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QLibrary>
 
 // For its types and property names only: the library is loaded by the
-// beeper's worker thread once the window is shown, off the start-up path.
+// beeper's server thread once the window is shown, off the start-up path.
 #include <canberra.h>
 
 namespace {
 
 // The name under which the program's own tone is cached in the server.
 constexpr char ToneId[] = "io.github.vornaxi.VornaxiTimer.beep";
-
-// The program's own tone: where it is installed, relative to the binary, or
-// where the build puts it beside the binary in the build tree.
-QByteArray toneFile()
-{
-    const QString bin = QCoreApplication::applicationDirPath();
-    for (const char *dir : {VORNAXI_DATA_FROM_BIN, VORNAXI_DATA_IN_BUILD}) {
-        const QFileInfo tone(bin + u'/' + QLatin1StringView(dir) + QStringLiteral("/beep.wav"));
-        if (tone.isFile()) {
-            return QFile::encodeName(tone.canonicalFilePath());
-        }
-    }
-    return {};
-}
 
 SoundServer::Result result(int error)
 {

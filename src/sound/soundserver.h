@@ -8,7 +8,7 @@
 
 // The desktop's sound server as the beep needs it. Every call may block for
 // as long as the server does not answer (a stopped server blocks forever), so
-// only the beeper's own worker thread makes them.
+// only the beeper's own server thread makes them.
 class SoundServer
 {
 public:

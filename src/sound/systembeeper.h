@@ -3,6 +3,7 @@
 #pragma once
 
 #include "beeper.h"
+#include "soundcard.h"
 #include "soundserver.h"
 
 #include <QObject>
@@ -15,39 +16,52 @@
 
 // The beep as the desktop plays it: through the sound server where there is
 // one (so that it is heard wherever the computer has sound, and the volume
-// mixer can turn it down), else the platform's bell.
+// mixer can turn it down); where none answers, straight through the sound
+// card; else the platform's bell.
 //
 // The clock's ticks run on the thread that calls beep(), and a sound server
-// can stall (a stopped one never answers), so beep() never waits on it: a
-// worker thread owns the server and plays, and a beep it cannot play in time
-// (busy, stalled, disconnected) rings the platform bell instead.
+// or a sound device can stall (a stopped server never answers), so beep()
+// never waits on either: a thread of their own serves each, and a beep that
+// is not played in time (busy, stalled, disconnected) rings the platform bell
+// instead. The server is connected on its thread between beeps, never on a
+// beep's way: a beep while it is not connected goes to the card at once.
 class SystemBeeper final : public Beeper
 {
 public:
     using Bell = std::function<void()>;
 
-    // How long a beep may wait for the worker before the bell rings instead.
+    // How long a beep may wait to be played before the bell rings instead.
     static constexpr std::chrono::milliseconds GiveUpAfter{200};
+    // How soon a sound server that did not answer is asked again; twice as
+    // long after each time it does not, up to RetryAtMost.
+    static constexpr std::chrono::milliseconds RetryFirst{1000};
+    static constexpr std::chrono::milliseconds RetryAtMost{30000};
 
-    // `server` null: the platform bell only. `bell` rings the platform's bell
-    // (QApplication::beep); it is called on the thread that calls beep().
-    SystemBeeper(std::unique_ptr<SoundServer> server, Bell bell);
+    // `server` and `card` null: there is no such way to sound. `bell` rings
+    // the platform's bell (QApplication::beep); it is called on the thread
+    // that calls beep().
+    SystemBeeper(std::unique_ptr<SoundServer> server, std::unique_ptr<SoundCard> card, Bell bell);
     ~SystemBeeper() override;
 
-    // Connects to the sound server and caches the sound in the background;
-    // called once the window is shown, so that start-up does not wait for
-    // it and the first beep is as prompt as any other.
+    // Connects to the sound server, caches the sound and reads the card's
+    // configuration, in the background; called once the window is shown, so
+    // that start-up does not wait for it and the first beep is as prompt as
+    // any other.
     void prepare();
     void beep() override;
+    // Whether a beep now would go to the sound server.
+    bool serverReady() const;
 
 private:
-    struct Worker;
+    struct Shared;
 
     void giveUp(std::uint32_t id);
 
     Bell m_bell;
-    std::unique_ptr<SoundServer> m_server; // until the worker takes it
-    std::shared_ptr<Worker> m_worker; // shared with its thread
-    std::thread m_thread;
-    QObject m_context; // receives the worker's calls and the give-up timers
+    std::unique_ptr<SoundServer> m_server; // until its thread takes it
+    std::unique_ptr<SoundCard> m_card; // until its thread takes it
+    std::shared_ptr<Shared> m_shared; // shared with the threads
+    std::thread m_serverThread;
+    std::thread m_cardThread;
+    QObject m_context; // receives the threads' calls and the give-up timers
 };

@@ -1,11 +1,14 @@
 /* bellcount: reports every X bell rung on $DISPLAY.
  *
  * Prints "ready" once it is subscribed to XkbBellNotify, then one line per
- * bell holding the server time of the bell in milliseconds. Every line is
- * flushed at once so a shell script can count bells while they happen.
+ * bell: the server time of the bell in milliseconds, and the wall-clock time
+ * in ms since the epoch (as the shell's EPOCHREALTIME gives it) at which it
+ * reached this program, so never before it rang. Every line is flushed at
+ * once so a shell script can count bells while they happen.
  * Runs until it is killed (SIGTERM) or the X server goes away.
  */
 #include <stdio.h>
+#include <time.h>
 #include <X11/Xlib.h>
 #include <X11/XKBlib.h>
 
@@ -33,7 +36,9 @@ int main(void)
             continue;
         XkbEvent *xkb = (XkbEvent *)&ev;
         if (xkb->any.xkb_type == XkbBellNotify) {
-            printf("%lu\n", (unsigned long)xkb->bell.time);
+            struct timespec now;
+            clock_gettime(CLOCK_REALTIME, &now);
+            printf("%lu %.0f\n", (unsigned long)xkb->bell.time, now.tv_sec * 1e3 + now.tv_nsec / 1e6);
             fflush(stdout);
         }
     }

@@ -22,11 +22,23 @@ XVFB_PID=""
 # Whatever this test starts carries the mark; the clean-up stops what is left.
 export VORNAXI_E2E_RUN=$E2E_WORK
 E2E_MARK="VORNAXI_E2E_RUN=$E2E_WORK"
+# The suite's own environment, not the desktop session's, run by hand too
+# (tests/environment.conf: NAME=VALUE sets, a line of names unsets), with the
+# program on this test's X server and a runtime folder of its own.
+seal_environment() {
+    local line names
+    while read -r line; do
+        case $line in
+        '' | '#'*) ;;
+        *=*) export "${line?}" ;;
+        *) read -ra names <<<"$line" && unset "${names[@]}" ;;
+        esac
+    done <"$(dirname "${BASH_SOURCE[0]}")/../environment.conf"
+}
+seal_environment
+export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR="$E2E_WORK/xdg"
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
-# Where the suite runs inside a desktop session, these would lead the program
-# to that session's display server, session manager and accessibility bus.
-unset WAYLAND_DISPLAY SESSION_MANAGER AT_SPI_BUS_ADDRESS
 # No printing service, unless a test starts its own: never the machine's.
 export CUPS_SERVER=$E2E_WORK/no-cups.sock
 
@@ -42,6 +54,12 @@ autospawn = no
 default-server = unix:$XDG_RUNTIME_DIR/pulse/native
 cookie-file = $E2E_WORK/pulse-config/pulse/cookie
 EOF
+
+# The sound card, where the program beeps without a sound server: none, unless
+# a test gives the program an ALSA configuration of its own; never the
+# machine's card.
+export ALSA_CONFIG_PATH=$E2E_WORK/no-sound-card.conf
+: >"$ALSA_CONFIG_PATH"
 
 # ---- reporting -------------------------------------------------------------
 

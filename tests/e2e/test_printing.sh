@@ -9,14 +9,16 @@
 # only in the expanded window: in the compact one it is hidden and Tab skips
 # it.) The machine's own queues and default printer are never touched.
 #
-# usage: test_printing.sh PROGRAM    (as root: cups-pdf writes PDFs only
-# when cupsd runs as root)
+# usage: test_printing.sh PROGRAM [LANGUAGE]   (as root: cups-pdf writes PDFs
+# only when cupsd runs as root). With LANGUAGE (de) the program runs in that
+# language, whatever the test's environment: its messages and the printed
+# window are looked for in it.
 #
 # Regions and colours are passed by name to count(); predicates are called
 # through poll_until and check.
 # shellcheck disable=SC2034,SC2317
 set -u
-[ $# -eq 1 ] || { echo "usage: $0 PROGRAM" >&2; exit 2; }
+[ $# -ge 1 ] || { echo "usage: $0 PROGRAM [LANGUAGE]" >&2; exit 2; }
 APP_BIN=$1
 
 if [ "$(id -u)" -ne 0 ]; then
@@ -39,6 +41,16 @@ TEAM="Owls <b>&</b> 42 $TAG"
 export CUPS_SERVER=$CUPS_DIR/cups.sock
 # a printer chosen in the environment would stand in for the default
 unset PRINTER LPDEST
+
+# The window's title, the two messages' titles, a caption of the window and
+# the start of the print job's title (cups-pdf's file name), in the language.
+case ${2:-} in
+"") WORDS=("Vornaxi Timer v3.0" "No default printer" "No printer" "Question #12" Vornaxi_Timer_results) ;;
+de) WORDS=("Vornaxi-Timer v3.0" "Kein Standarddrucker" "Kein Drucker" "Frage Nr. 12" Vornaxi-Timer-Ergebnisse)
+    APP_ENV=(LANGUAGE="$2") ;;
+*) die "no words for the language '$2'" ;;
+esac
+APP_TITLE=${WORDS[0]}
 
 # ---- where things are: the layout's rectangles, corners included ------------
 region QUESTION1 question_1
@@ -105,6 +117,7 @@ fetch_page() {
         return 1
     fi
     pdf=$(newest_pdf "$MARKER")
+    PAGE_FILE=$pdf
     echo "# $name: $(($(now_ms) - t0)) ms from the click to the finished PDF $pdf"
     cp "$pdf" "$E2E_WORK/$name.pdf" && rm -f "$pdf"
     expect_eq "$name: pages" "$(pdfinfo "$E2E_WORK/$name.pdf" | awk '/^Pages:/ {print $2}')" 1
@@ -118,6 +131,14 @@ fetch_page() {
     convert "$E2E_WORK/$name.png" -crop "${PW}x$PH+$OX+$OY" +repage "$E2E_WORK/$name-window.png"
 }
 
+# caption_box IMAGE CONTROL: "width height left top" of the dark ink inside a
+# push button (2 px in from its edges), its caption
+caption_box() {
+    local r
+    region r "$2" 2
+    convert "$1" -crop "$(geometry "${r[@]}")" +repage -colorspace gray -threshold 50% \
+        -format '%@' info: | tr 'x+' '  '
+}
 
 start_cupsd
 lpadmin -p "$QUEUE" -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null ||
@@ -143,7 +164,7 @@ lpstat -d | grep -q 'no system default' || die "a default printer already: $(lps
 touch "$MARKER"
 sleep 0.01
 click_on cmdPrint
-message_comes_and_goes "No default printer"
+message_comes_and_goes "${WORDS[1]}"
 sleep 0.5
 expect_eq "jobs made without a default printer" "$(lpstat -W all -o "$QUEUE" | wc -l)" 0
 lpadmin -d "$QUEUE" || die "cannot make $QUEUE the default"
@@ -178,10 +199,16 @@ if fetch_page expanded "$t0"; then
         check "expanded: the team name printed as text" grep -qF "$TEAM" "$E2E_WORK/expanded.txt"
         check "expanded: the total 36 printed as text" grep -qw 36 "$E2E_WORK/expanded.txt"
         check "expanded: the question column's captions printed" \
-            grep -q 'Question #12' "$E2E_WORK/expanded.txt"
+            grep -qF "${WORDS[3]}" "$E2E_WORK/expanded.txt"
     else
         echo "# (the queue printed the text as outlines: no words to look for)"
     fi
+    # Words or outlines, the captions on paper are those on the screen.
+    for control in cmdEnter cmdPrint; do
+        check "expanded: $control's caption on paper as on the screen" \
+            near "$(caption_box "$P" $control)" $(caption_box "$BEFORE" $control) 2
+    done
+    check "expanded: the job's title starts ${WORDS[4]}" grep -q "^$PDF_DIR/${WORDS[4]}" <<<"$PAGE_FILE"
 fi
 AFTER="$E2E_WORK/after.png"
 shot "$AFTER"
@@ -198,7 +225,7 @@ sleep 0.01
 SHOT1="$E2E_WORK/failed-before.png"
 shot "$SHOT1"
 xdotool key space                       # Print Results has the focus since its click
-message_comes_and_goes "No printer"
+message_comes_and_goes "${WORDS[2]}"
 check "the program still runs" app_running
 expect_eq "PDFs made without a printing service" \
     "$({ find "$PDF_DIR" -name "*$TAG*.pdf" -newer "$MARKER" 2>/dev/null

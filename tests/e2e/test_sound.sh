@@ -8,8 +8,10 @@
 #      keeps its seconds, the beep that cannot be played rings the X bell
 #      instead, and once the server runs again the beeps are heard again.
 #   2. The sound theme hidden: the program's own tone instead.
-#   3. No sound server: the X bell rings and nothing hangs; a server that
-#      starts later is heard at the next beep.
+#   3. No sound server: the program's own tone through the sound card (ALSA's
+#      file plugin over the null device, recorded), each within 50 ms of its
+#      click; with no card either, the X bell within 50 ms and nothing hangs;
+#      a server that starts later is connected to by itself and heard.
 #
 # usage: test_sound.sh PROGRAM BELLCOUNT TONEONSETS
 # shellcheck disable=SC2317  # predicates are called through poll_until
@@ -64,6 +66,12 @@ quit_app() {
     fi
 }
 
+# cached NAME: the sound server holds the program's sound NAME ("bell", or
+# its own tone), so the program is connected and ready
+cached() { pactl list samples short 2>/dev/null | cut -f2 | grep -qx "$1"; }
+# bell_ms N: when the Nth X bell reached the bell counter (wall clock, ms)
+bell_ms() { grep '^[0-9]' "$BELL_LOG" | sed -n "$1p" | cut -d' ' -f2; }
+
 # libcanberra keeps where it found each sound in a cache of its own: the
 # program's is private to each part of the test, so that no part finds the
 # sounds of another.
@@ -79,6 +87,7 @@ start_recording "$TONEONSETS_BIN"
 echo "# Start and Stop/Reset, heard"
 app_env theme
 start_app "$APP_BIN"
+poll_until 5000 cached bell || fail "the program is not ready at the sound server within 5 s"
 # At once: the first beep is as prompt as any later one. Both clicks from
 # one xdotool, so that they are as far apart as it says, whatever the load
 # on the machine does to starting a process: it waits 100 ms after a click
@@ -147,6 +156,7 @@ mkdir -p "$E2E_WORK/no-theme"
 app_env no-theme "XDG_DATA_DIRS=$E2E_WORK/no-theme" "XDG_DATA_HOME=$E2E_WORK/no-theme"
 start_recording "$TONEONSETS_BIN"
 start_app "$APP_BIN"
+poll_until 5000 cached io.github.vornaxi.VornaxiTimer.beep
 t1=$(click_at start)
 heard 1 "$t1" Start
 sleep_until_ms $((t1 + 1300))
@@ -158,16 +168,44 @@ check "the program's own tone ($(tone 1 4) Hz, $(tone 1 3) ms)" is_own_tone "$(t
 check "the program's own tone again ($(tone 2 4) Hz)" is_own_tone "$(tone 2 4)"
 quit_app
 
-# ---- 3: no sound server: the X bell, and a server that comes later ------------
+# ---- 3: no sound server: the sound card, else the X bell ----------------------
 
-echo "# no sound server"
+echo "# no sound server: the sound card"
 stop_pulse
+# ALSA's default device for the program alone: the file plugin over the null
+# device hands what is played, at 8 kHz, to the tone finder through a FIFO
+# that a writer of the test's own keeps open between the program's beeps.
+mkfifo "$E2E_WORK/card.fifo"
+cat >"$E2E_WORK/card.conf" <<EOF
+pcm.!default { type plug; slave { pcm { type file; slave.pcm { type null }
+    file "$E2E_WORK/card.fifo"; format raw } rate 8000; channels 1; format S16_LE } }
+EOF
+cat "$TONE_LOG" >>"$E2E_WORK/tones-before.log" && : >"$TONE_LOG"
+"$TONEONSETS_BIN" <"$E2E_WORK/card.fifo" >"$TONE_LOG" 2>>"$E2E_WORK/toneonsets.err" &
+E2E_PIDS+=("$!")
+exec 3<>"$E2E_WORK/card.fifo"
 bells_then=$(bell_count)
+app_env card "ALSA_CONFIG_PATH=$E2E_WORK/card.conf"
+start_app "$APP_BIN"
+t1=$(click_at start)
+heard 1 "$t1" "Start, through the card"
+sleep_until_ms $((t1 + 1300))
+t2=$(click_at start)
+heard 2 "$t2" "Stop/Reset, through the card"
+sleep 0.4
+expect_eq "tones for Start and Stop/Reset" "$(tone_count)" 2
+check "the program's own tone ($(tone 1 4) Hz)" is_own_tone "$(tone 1 4)"
+expect_eq "X bells (the beeps went to the card)" "$(bell_count)" "$bells_then"
+quit_app
+exec 3>&-
+
+echo "# no sound server, no sound card"
 app_env no-server
 start_app "$APP_BIN"
-sleep 0.3                                   # past the try to connect
-click_on start
+t1=$(click_at start)
 poll_until 2000 bells_at_least $((bells_then + 1))
+delay=$(($(bell_ms $((bells_then + 1))) - t1))
+check "the X bell $delay ms after the click on Start (0 .. 50 ms)" test "$delay" -ge 0 -a "$delay" -le 50
 sleep 0.4
 expect_eq "X bells for Start" "$(bell_count)" $((bells_then + 1))
 before=$(readout_sum)
@@ -177,8 +215,9 @@ check "the clock runs" test "$(readout_sum)" != "$before"
 echo "# a sound server starts"
 start_pulse
 start_recording "$TONEONSETS_BIN"
+poll_until 10000 cached bell || fail "the program did not connect by itself within 10 s"
 t1=$(click_at start)
-heard 1 "$t1" "Stop/Reset with a server just started"
+heard 1 "$t1" "Stop/Reset with a server started since"
 sleep 0.4
 expect_eq "tones" "$(tone_count)" 1
 expect_eq "no X bell for it" "$(bell_count)" $((bells_then + 1))

@@ -1,0 +1,268 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Stop sign</source>
+        <translation>Señal de stop</translation>
+    </message>
+    <message>
+        <source>The period clock is stopped</source>
+        <translation>El reloj de la ronda está parado</translation>
+    </message>
+    <message>
+        <source>Minute of the period now running</source>
+        <translation>Minuto en curso de la ronda</translation>
+    </message>
+    <message>
+        <source>Clock readout: minute and seconds of the period</source>
+        <translation>Indicador del reloj: minuto y segundos de la ronda</translation>
+    </message>
+    <message>
+        <source>Starts the four-minute period, or stops and resets it</source>
+        <translation>Inicia la ronda de cuatro minutos, o la detiene y la pone a cero</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Cierra el programa</translation>
+    </message>
+    <message>
+        <source>White background</source>
+        <translation>Fondo blanco</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Color de fondo</translation>
+    </message>
+    <message>
+        <source>Green background</source>
+        <translation>Fondo verde</translation>
+    </message>
+    <message>
+        <source>Cyan background</source>
+        <translation>Fondo turquesa</translation>
+    </message>
+    <message>
+        <source>Yellow background</source>
+        <translation>Fondo amarillo</translation>
+    </message>
+    <message>
+        <source>Black background</source>
+        <translation>Fondo negro</translation>
+    </message>
+    <message>
+        <source>Score sheet</source>
+        <translation>Hoja de puntos</translation>
+    </message>
+    <message>
+        <source>Shows or hides the score sheet</source>
+        <translation>Muestra u oculta la hoja de puntos</translation>
+    </message>
+    <message>
+        <source>Total score</source>
+        <translation>Puntuación total</translation>
+    </message>
+    <message>
+        <source>Unlocks the team name box</source>
+        <translation>Desbloquea el campo del nombre del equipo</translation>
+    </message>
+    <message>
+        <source>Team name</source>
+        <translation>Nombre del equipo</translation>
+    </message>
+    <message>
+        <source>Name of the competing team, printed on the result sheet</source>
+        <translation>Nombre del equipo participante, impreso en la hoja de resultados</translation>
+    </message>
+    <message>
+        <source>Prints the window as the result sheet</source>
+        <translation>Imprime la ventana como hoja de resultados</translation>
+    </message>
+    <message>
+        <source>Question %1</source>
+        <translation>Pregunta %1</translation>
+    </message>
+    <message>
+        <source>Minute in which question %1 was answered: 1 to 4, or 0 if it was not</source>
+        <translation>Minuto en que se respondió la pregunta %1: de 1 a 4, o 0 si no se respondió</translation>
+    </message>
+    <message>
+        <source>Answer minute of question %1</source>
+        <translation>Minuto de respuesta de la pregunta %1</translation>
+    </message>
+</context>
+<context>
+    <name>PeriodClock</name>
+    <message>
+        <source>Stop/Reset</source>
+        <extracomment>The start button while the period runs: stops the clock and resets it to the first minute. Short: the button is 80 px wide.</extracomment>
+        <translation>Parar/Reiniciar</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>The start button while the clock stands. Short: the button is 80 px wide.</extracomment>
+        <translation>Iniciar</translation>
+    </message>
+</context>
+<context>
+    <name>ResultSheet</name>
+    <message>
+        <source>No printer</source>
+        <translation>No hay impresora</translation>
+    </message>
+    <message>
+        <source>No default printer</source>
+        <translation>No hay impresora predeterminada</translation>
+    </message>
+    <message>
+        <source>Print job failed</source>
+        <translation>Falló la impresión</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: no printer is available. The printing service may not be running.</source>
+        <translation>No se imprimió nada: no hay ninguna impresora disponible. Puede que el servicio de impresión no esté en marcha.</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: no default printer is set. Choose one in the system&apos;s printer settings.</source>
+        <translation>No se imprimió nada: no hay ninguna impresora predeterminada. Elija una en la configuración de impresoras del sistema.</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: the print job could not be started on the default printer.</source>
+        <translation>No se imprimió nada: no se pudo iniciar la impresión en la impresora predeterminada.</translation>
+    </message>
+    <message>
+        <source>PDF not saved</source>
+        <translation>PDF no guardado</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be written:
+%1</source>
+        <translation>No se pudo escribir el archivo PDF:
+%1</translation>
+    </message>
+    <message>
+        <source>You can save the result sheet as a PDF file instead.</source>
+        <translation>Puede guardar la hoja de resultados como archivo PDF en su lugar.</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Guardar como PDF...</translation>
+    </message>
+    <message>
+        <source>Vornaxi Timer results</source>
+        <extracomment>The print job&apos;s title in the printer&apos;s queue, %1 the team&apos;s name.</extracomment>
+        <translation>Resultados del Temporizador Vornaxi</translation>
+    </message>
+    <message>
+        <source>Vornaxi Timer results - %1</source>
+        <translation>Resultados del Temporizador Vornaxi - %1</translation>
+    </message>
+    <message>
+        <source>Results.pdf</source>
+        <extracomment>The PDF file name offered, %1 the team&apos;s name; keep &quot;.pdf&quot;.</extracomment>
+        <translation>Resultados.pdf</translation>
+    </message>
+    <message>
+        <source>Results - %1.pdf</source>
+        <translation>Resultados - %1.pdf</translation>
+    </message>
+    <message>
+        <source>Save the result sheet as PDF</source>
+        <translation>Guardar la hoja de resultados como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>RoomView</name>
+    <message>
+        <source>The quiz clock is shown to the room</source>
+        <translation>El reloj del concurso se muestra a la sala</translation>
+    </message>
+    <message>
+        <source>Vornaxi Timer: the clock for the room</source>
+        <translation>Temporizador Vornaxi: el reloj para la sala</translation>
+    </message>
+    <message>
+        <source>The clock for the room</source>
+        <translation>El reloj para la sala</translation>
+    </message>
+    <message>
+        <source>The clock is stopped</source>
+        <translation>El reloj está parado</translation>
+    </message>
+</context>
+<context>
+    <name>frmQuizdial</name>
+    <message>
+        <source>W</source>
+        <extracomment>Colour button: the initial of White. One letter, at most two: the button leaves 16 px for it. Keep the five colour buttons different.</extracomment>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <extracomment>Colour button: the initial of Green (one letter, at most two).</extracomment>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <extracomment>Colour button: the initial of Turquoise (cyan; one letter, at most two).</extracomment>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <extracomment>Colour button: the initial of Yellow (one letter, at most two).</extracomment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <extracomment>Colour button: the initial of Black (one letter, at most two).</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Vornaxi Timer v3.0</source>
+        <extracomment>The window&apos;s title: the program&apos;s name as in the desktop&apos;s menu, and its version.</extracomment>
+        <translation>Temporizador Vornaxi v3.0</translation>
+    </message>
+    <message>
+        <source>QUIT</source>
+        <extracomment>Ends the program. In capitals, short: the button is 80 px wide.</extracomment>
+        <translation>SALIR</translation>
+    </message>
+    <message>
+        <source>Score-&gt;</source>
+        <extracomment>Opens and closes the score sheet at the window&apos;s right. Very short: 59 px.</extracomment>
+        <translation>Puntos-&gt;</translation>
+    </message>
+    <message>
+        <source>Enter Team Name</source>
+        <extracomment>Unlocks the box for the team&apos;s name. Short: the button is 129 px wide.</extracomment>
+        <translation>Nombre del equipo</translation>
+    </message>
+    <message>
+        <source>Print Results</source>
+        <extracomment>Prints the window as the result sheet. Short: the button is 117 px wide.</extracomment>
+        <translation>Imprimir resultados</translation>
+    </message>
+    <message>
+        <source>Question #%1</source>
+        <extracomment>Caption of a question&apos;s frame, %1 its number from 1 to 12. Short: 137 px.</extracomment>
+        <translation>Pregunta n.º %1</translation>
+    </message>
+    <message>
+        <source>Show the clock to the room</source>
+        <translation>Mostrar el reloj a la sala</translation>
+    </message>
+    <message>
+        <source>Show the total to the room</source>
+        <translation>Mostrar el total a la sala</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,268 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Stop sign</source>
+        <translation>Panneau stop</translation>
+    </message>
+    <message>
+        <source>The period clock is stopped</source>
+        <translation>L&apos;horloge de la manche est arrêtée</translation>
+    </message>
+    <message>
+        <source>Minute of the period now running</source>
+        <translation>Minute en cours de la manche</translation>
+    </message>
+    <message>
+        <source>Clock readout: minute and seconds of the period</source>
+        <translation>Affichage de l&apos;horloge : minute et secondes de la manche</translation>
+    </message>
+    <message>
+        <source>Starts the four-minute period, or stops and resets it</source>
+        <translation>Lance la manche de quatre minutes, ou l&apos;arrête et la remet à zéro</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Ferme le programme</translation>
+    </message>
+    <message>
+        <source>White background</source>
+        <translation>Fond blanc</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Couleur de fond</translation>
+    </message>
+    <message>
+        <source>Green background</source>
+        <translation>Fond vert</translation>
+    </message>
+    <message>
+        <source>Cyan background</source>
+        <translation>Fond turquoise</translation>
+    </message>
+    <message>
+        <source>Yellow background</source>
+        <translation>Fond jaune</translation>
+    </message>
+    <message>
+        <source>Black background</source>
+        <translation>Fond noir</translation>
+    </message>
+    <message>
+        <source>Score sheet</source>
+        <translation>Feuille de score</translation>
+    </message>
+    <message>
+        <source>Shows or hides the score sheet</source>
+        <translation>Affiche ou masque la feuille de score</translation>
+    </message>
+    <message>
+        <source>Total score</source>
+        <translation>Score total</translation>
+    </message>
+    <message>
+        <source>Unlocks the team name box</source>
+        <translation>Déverrouille le champ du nom de l&apos;équipe</translation>
+    </message>
+    <message>
+        <source>Team name</source>
+        <translation>Nom de l&apos;équipe</translation>
+    </message>
+    <message>
+        <source>Name of the competing team, printed on the result sheet</source>
+        <translation>Nom de l&apos;équipe en lice, imprimé sur la feuille de résultats</translation>
+    </message>
+    <message>
+        <source>Prints the window as the result sheet</source>
+        <translation>Imprime la fenêtre comme feuille de résultats</translation>
+    </message>
+    <message>
+        <source>Question %1</source>
+        <translation>Question %1</translation>
+    </message>
+    <message>
+        <source>Minute in which question %1 was answered: 1 to 4, or 0 if it was not</source>
+        <translation>Minute de la réponse à la question %1 : de 1 à 4, ou 0 sans réponse</translation>
+    </message>
+    <message>
+        <source>Answer minute of question %1</source>
+        <translation>Minute de réponse de la question %1</translation>
+    </message>
+</context>
+<context>
+    <name>PeriodClock</name>
+    <message>
+        <source>Stop/Reset</source>
+        <extracomment>The start button while the period runs: stops the clock and resets it to the first minute. Short: the button is 80 px wide.</extracomment>
+        <translation>Arrêt/RAZ</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>The start button while the clock stands. Short: the button is 80 px wide.</extracomment>
+        <translation>Départ</translation>
+    </message>
+</context>
+<context>
+    <name>ResultSheet</name>
+    <message>
+        <source>No printer</source>
+        <translation>Aucune imprimante</translation>
+    </message>
+    <message>
+        <source>No default printer</source>
+        <translation>Pas d&apos;imprimante par défaut</translation>
+    </message>
+    <message>
+        <source>Print job failed</source>
+        <translation>Échec de l&apos;impression</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: no printer is available. The printing service may not be running.</source>
+        <translation>Rien n&apos;a été imprimé : aucune imprimante n&apos;est disponible. Le service d&apos;impression n&apos;est peut-être pas démarré.</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: no default printer is set. Choose one in the system&apos;s printer settings.</source>
+        <translation>Rien n&apos;a été imprimé : aucune imprimante par défaut n&apos;est définie. Choisissez-en une dans les paramètres d&apos;impression du système.</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: the print job could not be started on the default printer.</source>
+        <translation>Rien n&apos;a été imprimé : l&apos;impression n&apos;a pas pu démarrer sur l&apos;imprimante par défaut.</translation>
+    </message>
+    <message>
+        <source>PDF not saved</source>
+        <translation>PDF non enregistré</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be written:
+%1</source>
+        <translation>Impossible d&apos;écrire le fichier PDF :
+%1</translation>
+    </message>
+    <message>
+        <source>You can save the result sheet as a PDF file instead.</source>
+        <translation>Vous pouvez enregistrer la feuille de résultats en PDF à la place.</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Enregistrer en PDF...</translation>
+    </message>
+    <message>
+        <source>Vornaxi Timer results</source>
+        <extracomment>The print job&apos;s title in the printer&apos;s queue, %1 the team&apos;s name.</extracomment>
+        <translation>Résultats du Minuteur Vornaxi</translation>
+    </message>
+    <message>
+        <source>Vornaxi Timer results - %1</source>
+        <translation>Résultats du Minuteur Vornaxi - %1</translation>
+    </message>
+    <message>
+        <source>Results.pdf</source>
+        <extracomment>The PDF file name offered, %1 the team&apos;s name; keep &quot;.pdf&quot;.</extracomment>
+        <translation>Résultats.pdf</translation>
+    </message>
+    <message>
+        <source>Results - %1.pdf</source>
+        <translation>Résultats - %1.pdf</translation>
+    </message>
+    <message>
+        <source>Save the result sheet as PDF</source>
+        <translation>Enregistrer la feuille de résultats en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>RoomView</name>
+    <message>
+        <source>The quiz clock is shown to the room</source>
+        <translation>L&apos;horloge du quiz est montrée à la salle</translation>
+    </message>
+    <message>
+        <source>Vornaxi Timer: the clock for the room</source>
+        <translation>Minuteur Vornaxi : l&apos;horloge pour la salle</translation>
+    </message>
+    <message>
+        <source>The clock for the room</source>
+        <translation>L&apos;horloge pour la salle</translation>
+    </message>
+    <message>
+        <source>The clock is stopped</source>
+        <translation>L&apos;horloge est arrêtée</translation>
+    </message>
+</context>
+<context>
+    <name>frmQuizdial</name>
+    <message>
+        <source>W</source>
+        <extracomment>Colour button: the initial of White. One letter, at most two: the button leaves 16 px for it. Keep the five colour buttons different.</extracomment>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <extracomment>Colour button: the initial of Green (one letter, at most two).</extracomment>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <extracomment>Colour button: the initial of Turquoise (cyan; one letter, at most two).</extracomment>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <extracomment>Colour button: the initial of Yellow (one letter, at most two).</extracomment>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <extracomment>Colour button: the initial of Black (one letter, at most two).</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Vornaxi Timer v3.0</source>
+        <extracomment>The window&apos;s title: the program&apos;s name as in the desktop&apos;s menu, and its version.</extracomment>
+        <translation>Minuteur Vornaxi v3.0</translation>
+    </message>
+    <message>
+        <source>QUIT</source>
+        <extracomment>Ends the program. In capitals, short: the button is 80 px wide.</extracomment>
+        <translation>QUITTER</translation>
+    </message>
+    <message>
+        <source>Score-&gt;</source>
+        <extracomment>Opens and closes the score sheet at the window&apos;s right. Very short: 59 px.</extracomment>
+        <translation>Score-&gt;</translation>
+    </message>
+    <message>
+        <source>Enter Team Name</source>
+        <extracomment>Unlocks the box for the team&apos;s name. Short: the button is 129 px wide.</extracomment>
+        <translation>Nom de l&apos;équipe</translation>
+    </message>
+    <message>
+        <source>Print Results</source>
+        <extracomment>Prints the window as the result sheet. Short: the button is 117 px wide.</extracomment>
+        <translation>Imprimer résultats</translation>
+    </message>
+    <message>
+        <source>Question #%1</source>
+        <extracomment>Caption of a question&apos;s frame, %1 its number from 1 to 12. Short: 137 px.</extracomment>
+        <translation>Question n° %1</translation>
+    </message>
+    <message>
+        <source>Show the clock to the room</source>
+        <translation>Montrer l&apos;horloge à la salle</translation>
+    </message>
+    <message>
+        <source>Show the total to the room</source>
+        <translation>Montrer le total à la salle</translation>
+    </message>
+</context>
+</TS>

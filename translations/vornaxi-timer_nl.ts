@@ -1,0 +1,268 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Stop sign</source>
+        <translation>Stopbord</translation>
+    </message>
+    <message>
+        <source>The period clock is stopped</source>
+        <translation>De klok van de ronde staat stil</translation>
+    </message>
+    <message>
+        <source>Minute of the period now running</source>
+        <translation>Lopende minuut van de ronde</translation>
+    </message>
+    <message>
+        <source>Clock readout: minute and seconds of the period</source>
+        <translation>Tijdweergave: minuut en seconden van de ronde</translation>
+    </message>
+    <message>
+        <source>Starts the four-minute period, or stops and resets it</source>
+        <translation>Start de ronde van vier minuten, of stopt die en zet die terug op nul</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Sluit het programma af</translation>
+    </message>
+    <message>
+        <source>White background</source>
+        <translation>Witte achtergrond</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Achtergrondkleur</translation>
+    </message>
+    <message>
+        <source>Green background</source>
+        <translation>Groene achtergrond</translation>
+    </message>
+    <message>
+        <source>Cyan background</source>
+        <translation>Turquoise achtergrond</translation>
+    </message>
+    <message>
+        <source>Yellow background</source>
+        <translation>Gele achtergrond</translation>
+    </message>
+    <message>
+        <source>Black background</source>
+        <translation>Zwarte achtergrond</translation>
+    </message>
+    <message>
+        <source>Score sheet</source>
+        <translation>Scoreblad</translation>
+    </message>
+    <message>
+        <source>Shows or hides the score sheet</source>
+        <translation>Toont of verbergt het scoreblad</translation>
+    </message>
+    <message>
+        <source>Total score</source>
+        <translation>Totaalscore</translation>
+    </message>
+    <message>
+        <source>Unlocks the team name box</source>
+        <translation>Ontgrendelt het vak voor de teamnaam</translation>
+    </message>
+    <message>
+        <source>Team name</source>
+        <translation>Teamnaam</translation>
+    </message>
+    <message>
+        <source>Name of the competing team, printed on the result sheet</source>
+        <translation>Naam van het deelnemende team, afgedrukt op het uitslagblad</translation>
+    </message>
+    <message>
+        <source>Prints the window as the result sheet</source>
+        <translation>Drukt het venster af als uitslagblad</translation>
+    </message>
+    <message>
+        <source>Question %1</source>
+        <translation>Vraag %1</translation>
+    </message>
+    <message>
+        <source>Minute in which question %1 was answered: 1 to 4, or 0 if it was not</source>
+        <translation>Minuut waarin vraag %1 is beantwoord: 1 tot 4, of 0 als dat niet is gebeurd</translation>
+    </message>
+    <message>
+        <source>Answer minute of question %1</source>
+        <translation>Antwoordminuut van vraag %1</translation>
+    </message>
+</context>
+<context>
+    <name>PeriodClock</name>
+    <message>
+        <source>Stop/Reset</source>
+        <extracomment>The start button while the period runs: stops the clock and resets it to the first minute. Short: the button is 80 px wide.</extracomment>
+        <translation>Stop/Reset</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>The start button while the clock stands. Short: the button is 80 px wide.</extracomment>
+        <translation>Start</translation>
+    </message>
+</context>
+<context>
+    <name>ResultSheet</name>
+    <message>
+        <source>No printer</source>
+        <translation>Geen printer</translation>
+    </message>
+    <message>
+        <source>No default printer</source>
+        <translation>Geen standaardprinter</translation>
+    </message>
+    <message>
+        <source>Print job failed</source>
+        <translation>Afdrukopdracht mislukt</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: no printer is available. The printing service may not be running.</source>
+        <translation>Er is niets afgedrukt: er is geen printer beschikbaar. Misschien draait de afdrukservice niet.</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: no default printer is set. Choose one in the system&apos;s printer settings.</source>
+        <translation>Er is niets afgedrukt: er is geen standaardprinter ingesteld. Kies er een in de printerinstellingen van het systeem.</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: the print job could not be started on the default printer.</source>
+        <translation>Er is niets afgedrukt: de afdrukopdracht kon niet worden gestart op de standaardprinter.</translation>
+    </message>
+    <message>
+        <source>PDF not saved</source>
+        <translation>PDF niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be written:
+%1</source>
+        <translation>Het PDF-bestand kon niet worden geschreven:
+%1</translation>
+    </message>
+    <message>
+        <source>You can save the result sheet as a PDF file instead.</source>
+        <translation>U kunt het uitslagblad in plaats daarvan als PDF-bestand opslaan.</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Opslaan als PDF...</translation>
+    </message>
+    <message>
+        <source>Vornaxi Timer results</source>
+        <extracomment>The print job&apos;s title in the printer&apos;s queue, %1 the team&apos;s name.</extracomment>
+        <translation>Uitslag Vornaxi-timer</translation>
+    </message>
+    <message>
+        <source>Vornaxi Timer results - %1</source>
+        <translation>Uitslag Vornaxi-timer - %1</translation>
+    </message>
+    <message>
+        <source>Results.pdf</source>
+        <extracomment>The PDF file name offered, %1 the team&apos;s name; keep &quot;.pdf&quot;.</extracomment>
+        <translation>Uitslag.pdf</translation>
+    </message>
+    <message>
+        <source>Results - %1.pdf</source>
+        <translation>Uitslag - %1.pdf</translation>
+    </message>
+    <message>
+        <source>Save the result sheet as PDF</source>
+        <translation>Uitslagblad opslaan als PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-bestanden (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>RoomView</name>
+    <message>
+        <source>The quiz clock is shown to the room</source>
+        <translation>De quizklok wordt aan de zaal getoond</translation>
+    </message>
+    <message>
+        <source>Vornaxi Timer: the clock for the room</source>
+        <translation>Vornaxi-timer: de klok voor de zaal</translation>
+    </message>
+    <message>
+        <source>The clock for the room</source>
+        <translation>De klok voor de zaal</translation>
+    </message>
+    <message>
+        <source>The clock is stopped</source>
+        <translation>De klok staat stil</translation>
+    </message>
+</context>
+<context>
+    <name>frmQuizdial</name>
+    <message>
+        <source>W</source>
+        <extracomment>Colour button: the initial of White. One letter, at most two: the button leaves 16 px for it. Keep the five colour buttons different.</extracomment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <extracomment>Colour button: the initial of Green (one letter, at most two).</extracomment>
+        <translation>Gr</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <extracomment>Colour button: the initial of Turquoise (cyan; one letter, at most two).</extracomment>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <extracomment>Colour button: the initial of Yellow (one letter, at most two).</extracomment>
+        <translation>Ge</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <extracomment>Colour button: the initial of Black (one letter, at most two).</extracomment>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Vornaxi Timer v3.0</source>
+        <extracomment>The window&apos;s title: the program&apos;s name as in the desktop&apos;s menu, and its version.</extracomment>
+        <translation>Vornaxi-timer v3.0</translation>
+    </message>
+    <message>
+        <source>QUIT</source>
+        <extracomment>Ends the program. In capitals, short: the button is 80 px wide.</extracomment>
+        <translation>AFSLUITEN</translation>
+    </message>
+    <message>
+        <source>Score-&gt;</source>
+        <extracomment>Opens and closes the score sheet at the window&apos;s right. Very short: 59 px.</extracomment>
+        <translation>Score-&gt;</translation>
+    </message>
+    <message>
+        <source>Enter Team Name</source>
+        <extracomment>Unlocks the box for the team&apos;s name. Short: the button is 129 px wide.</extracomment>
+        <translation>Teamnaam invullen</translation>
+    </message>
+    <message>
+        <source>Print Results</source>
+        <extracomment>Prints the window as the result sheet. Short: the button is 117 px wide.</extracomment>
+        <translation>Uitslag printen</translation>
+    </message>
+    <message>
+        <source>Question #%1</source>
+        <extracomment>Caption of a question&apos;s frame, %1 its number from 1 to 12. Short: 137 px.</extracomment>
+        <translation>Vraag nr. %1</translation>
+    </message>
+    <message>
+        <source>Show the clock to the room</source>
+        <translation>Klok aan de zaal tonen</translation>
+    </message>
+    <message>
+        <source>Show the total to the room</source>
+        <translation>Totaal aan de zaal tonen</translation>
+    </message>
+</context>
+</TS>
