@@ -16,6 +16,9 @@
 #include <QScreen>
 
 #include <climits>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -63,15 +66,21 @@ QColor textOn(QRgb background)
 
 } // namespace
 
-void PanelText::fit(const QFont &face, const QStringList &all, const QRect &box, double margin)
+bool PanelText::fit(const QFont &face, const QStringList &all, const QRect &box, double margin)
 {
-    font = fillBox(face, all, inner(box, margin).size());
-    const QRectF ink = inkOf(font, all);
+    const QFont fitted = fillBox(face, all, inner(box, margin).size());
+    const QRectF ink = inkOf(fitted, all);
     // The ink of every text centred in the box: a new second does not shift it.
-    origin = QPointF(box.center().x() + 0.5 - ink.center().x(),
-                     box.center().y() + 0.5 - ink.center().y());
-    inkBox = ink.translated(origin).toAlignedRect().adjusted(-2, -2, 2, 2) & box;
+    const QPointF centred(box.center().x() + 0.5 - ink.center().x(),
+                          box.center().y() + 0.5 - ink.center().y());
+    inkBox = ink.translated(centred).toAlignedRect().adjusted(-2, -2, 2, 2) & box;
+    origin = centred;
+    if (fitted == font) {
+        return false;
+    }
+    font = fitted;
     glyphs.clear();
+    return true;
 }
 
 void PanelText::draw(QPainter &painter, const QString &text)
@@ -157,7 +166,7 @@ void RoomView::setState(const RoomState &state)
         update();
     } else {
         if (was.teamName != state.teamName) {
-            relayout();
+            fitName();
             update(m_layout.name);
         }
         if (was.running != state.running) {
@@ -188,10 +197,26 @@ void RoomView::describe()
 void RoomView::relayout()
 {
     m_layout = roomLayout(size(), !m_state.teamName.isEmpty(), m_state.totalShown);
-    m_digit.fit(face(Geometry::DisplayFont), digits(), m_layout.digit, 0.03);
-    m_readout.fit(face(Geometry::ReadoutFont), readouts(), m_layout.readout, 0.1);
-    m_total.fit(face(Geometry::ScoreFont), totals(), m_layout.total, 0.1);
-    m_stopSignImage = QImage();
+    bool dropped = m_digit.fit(face(Geometry::DisplayFont), digits(), m_layout.digit, 0.03);
+    dropped |= m_readout.fit(face(Geometry::ReadoutFont), readouts(), m_layout.readout, 0.1);
+    dropped |= m_total.fit(face(Geometry::ScoreFont), totals(), m_layout.total, 0.1);
+    if (!m_stopSignImage.isNull() && m_stopSignImage.deviceIndependentSize() != stopSignSize()) {
+        m_stopSignImage = QImage();
+        dropped = true;
+    }
+#if defined(__GLIBC__)
+    // The images of the old size are large, and glibc would keep their
+    // memory for blocks of that size: the program would grow with every
+    // change of screen.
+    if (dropped) {
+        malloc_trim(0);
+    }
+#endif
+    fitName();
+}
+
+void RoomView::fitName()
+{
     if (!m_state.teamName.isEmpty()) {
         // As high as the band allows; a long name is made narrower down to
         // half that height, and beyond it is cut short with an ellipsis.
@@ -257,24 +282,41 @@ void RoomView::paintEvent(QPaintEvent *event)
     }
 }
 
-void RoomView::paintStopSign(QPainter &painter)
+QSizeF RoomView::stopSignSize() const
 {
     QSizeF picture = m_stopSign.defaultSize();
     picture.scale(m_layout.stopSign.size(), Qt::KeepAspectRatio);
-    QRectF where(QPointF(), picture);
+    return picture;
+}
+
+void RoomView::paintStopSign(QPainter &painter)
+{
+    QRectF where(QPointF(), stopSignSize());
     where.moveCenter(QRectF(m_layout.stopSign).center());
-    // Drawn from the picture once for its size and the screen's resolution,
-    // then copied: reopening the view or stopping the clock is quick.
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    if (m_stopSignImage.isNull() || m_stopSignImage.devicePixelRatio() != ratio) {
-        m_stopSignImage = QImage((picture * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    if (!m_stopSignImage.isNull() &&
+        m_stopSignImage.devicePixelRatio() == painter.device()->devicePixelRatioF()) {
+        painter.drawImage(where.topLeft().toPoint(), m_stopSignImage);
+        return;
+    }
+    // The first time at a size, drawn from the picture straight onto the
+    // view, which shows it soonest; an image of it for later paints (the
+    // view opened again, the clock stopped) is made once the view is up.
+    m_stopSign.render(&painter, where);
+    QTimer::singleShot(0, this, [this] {
+        const qreal ratio = devicePixelRatioF();
+        const QSizeF size = stopSignSize();
+        if (size.isEmpty() ||
+            (!m_stopSignImage.isNull() && m_stopSignImage.deviceIndependentSize() == size &&
+             m_stopSignImage.devicePixelRatio() == ratio)) {
+            return;
+        }
+        m_stopSignImage = QImage((size * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
         m_stopSignImage.setDevicePixelRatio(ratio);
         m_stopSignImage.fill(Qt::transparent);
         QPainter picturePainter(&m_stopSignImage);
         picturePainter.setRenderHint(QPainter::Antialiasing);
-        m_stopSign.render(&picturePainter, QRectF(QPointF(), picture));
-    }
-    painter.drawImage(where.topLeft().toPoint(), m_stopSignImage);
+        m_stopSign.render(&picturePainter, QRectF(QPointF(), size));
+    });
 }
 
 void RoomView::keyPressEvent(QKeyEvent *event)

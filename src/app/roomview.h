@@ -27,7 +27,8 @@ struct PanelText
     QHash<QChar, std::pair<QPointF, QImage>> glyphs;
     qreal glyphRatio = 0;
 
-    void fit(const QFont &face, const QStringList &all, const QRect &box, double margin);
+    // Whether the glyphs drawn so far were dropped for a new font.
+    bool fit(const QFont &face, const QStringList &all, const QRect &box, double margin);
     void draw(QPainter &painter, const QString &text);
 };
 
@@ -77,6 +78,8 @@ private:
     void onScreenAdded(QScreen *screen);
     void onScreenRemoved(QScreen *screen);
     void describe();
+    void fitName();
+    QSizeF stopSignSize() const;
     void paintStopSign(QPainter &painter);
     QRect moderatorFrame() const;
 
