@@ -25,56 +25,7 @@
 #include <time.h>
 #include <unistd.h>
 
-static long long now_us(void)
-{
-    struct timespec ts;
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000000LL + ts.tv_nsec / 1000;
-}
-
-/* Qt sets both the legacy and the UTF-8 name before it maps the window. */
-static int has_title(Display *dpy, Window w, const char *title)
-{
-    int match = 0;
-    char *name = NULL;
-    if (XFetchName(dpy, w, &name) && name) {
-        match = strcmp(name, title) == 0;
-        XFree(name);
-    }
-    if (!match) {
-        Atom type;
-        int format;
-        unsigned long n, after;
-        unsigned char *data = NULL;
-        Atom net_wm_name = XInternAtom(dpy, "_NET_WM_NAME", False);
-        Atom utf8 = XInternAtom(dpy, "UTF8_STRING", False);
-        if (XGetWindowProperty(dpy, w, net_wm_name, 0, 1024, False, utf8, &type, &format, &n,
-                               &after, &data) == Success && data) {
-            match = strcmp((const char *)data, title) == 0;
-            XFree(data);
-        }
-    }
-    return match;
-}
-
-static long rollup_kb(pid_t pid, const char *key)
-{
-    char path[64], line[256];
-    long value = -1;
-    size_t len = strlen(key);
-    snprintf(path, sizeof path, "/proc/%d/smaps_rollup", (int)pid);
-    FILE *f = fopen(path, "r");
-    if (!f)
-        return -1;
-    while (fgets(line, sizeof line, f)) {
-        if (strncmp(line, key, len) == 0 && line[len] == ':') {
-            value = atol(line + len + 1);
-            break;
-        }
-    }
-    fclose(f);
-    return value;
-}
+#include "xwait.h"
 
 static void end_child(pid_t pid)
 {

@@ -50,6 +50,8 @@
 #include <time.h>
 #include <unistd.h>
 
+#include "xwait.h"
+
 static Display *dpy;
 static int damage_event;
 static Window view = None;   /* the view's window, once seen mapped */
@@ -60,68 +62,18 @@ static const char *view_title;
 static const char *window_title;
 static Window window_seen = None;
 
-static long long now_us(void)
-{
-    struct timespec ts;
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000000LL + ts.tv_nsec / 1000;
-}
-
 static void sleep_ms(int ms)
 {
     usleep((useconds_t)ms * 1000);
-}
-
-static int has_title(Window w, const char *title)
-{
-    int match = 0;
-    char *name = NULL;
-    if (XFetchName(dpy, w, &name) && name) {
-        match = strcmp(name, title) == 0;
-        XFree(name);
-    }
-    if (!match) {
-        Atom type;
-        int format;
-        unsigned long n, after;
-        unsigned char *data = NULL;
-        Atom net_wm_name = XInternAtom(dpy, "_NET_WM_NAME", False);
-        Atom utf8 = XInternAtom(dpy, "UTF8_STRING", False);
-        if (XGetWindowProperty(dpy, w, net_wm_name, 0, 1024, False, utf8, &type, &format, &n,
-                               &after, &data) == Success && data) {
-            match = strcmp((const char *)data, title) == 0;
-            XFree(data);
-        }
-    }
-    return match;
-}
-
-static long rollup_kb(pid_t pid, const char *key)
-{
-    char path[64], line[256];
-    long value = -1;
-    size_t len = strlen(key);
-    snprintf(path, sizeof path, "/proc/%d/smaps_rollup", (int)pid);
-    FILE *f = fopen(path, "r");
-    if (!f)
-        return -1;
-    while (fgets(line, sizeof line, f)) {
-        if (strncmp(line, key, len) == 0 && line[len] == ':') {
-            value = atol(line + len + 1);
-            break;
-        }
-    }
-    fclose(f);
-    return value;
 }
 
 static void handle(XEvent *ev)
 {
     if (ev->type == MapNotify) {
         Window w = ev->xmap.window;
-        if (window_title && window_seen == None && has_title(w, window_title))
+        if (window_title && window_seen == None && has_title(dpy, w, window_title))
             window_seen = w;
-        if (w == view || has_title(w, view_title)) {
+        if (w == view || has_title(dpy, w, view_title)) {
             XWindowAttributes a;
             view = w;
             view_mapped = 1;
@@ -417,7 +369,7 @@ int main(int argc, char *argv[])
         if (XQueryTree(dpy, DefaultRootWindow(dpy), &root, &parent, &children, &count)) {
             for (unsigned int i = 0; i < count; ++i) {
                 XWindowAttributes a;
-                if (has_title(children[i], view_title) &&
+                if (has_title(dpy, children[i], view_title) &&
                     XGetWindowAttributes(dpy, children[i], &a)) {
                     view = children[i];
                     view_mapped = a.map_state == IsViewable;

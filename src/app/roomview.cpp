@@ -412,11 +412,11 @@ QRect RoomView::moderatorFrame() const
     return m_moderator ? m_moderator->frameGeometry() : QRect();
 }
 
-void RoomView::open()
+void RoomView::open(QScreen *added)
 {
-    const int moderator =
-        m_moderator ? int(QGuiApplication::screens().indexOf(m_moderator->screen())) : -1;
-    place(chooseRoomScreen(screenGeometries(), moderator));
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    const int moderator = m_moderator ? int(screens.indexOf(m_moderator->screen())) : -1;
+    place(chooseRoomScreen(screenGeometries(), moderator, int(screens.indexOf(added))));
 }
 
 void RoomView::place(RoomScreen where)
@@ -472,12 +472,9 @@ void RoomView::setFullScreen(bool fullScreen)
 
 void RoomView::onScreenAdded(QScreen *screen)
 {
-    if (!isVisible()) {
-        return;
+    if (isVisible()) {
+        open(screen);
     }
-    const QList<QScreen *> screens = QGuiApplication::screens();
-    const int moderator = m_moderator ? int(screens.indexOf(m_moderator->screen())) : -1;
-    place(chooseRoomScreen(screenGeometries(), moderator, int(screens.indexOf(screen))));
 }
 
 void RoomView::onScreenRemoved(QScreen *screen)

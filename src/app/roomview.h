@@ -49,8 +49,9 @@ public:
     const RoomState &state() const { return m_state; }
     const RoomLayout &layout() const { return m_layout; }
 
-    // Shows the view on the screen it belongs on (chooseRoomScreen).
-    void open();
+    // Shows the view on the screen it belongs on (chooseRoomScreen), which
+    // is the one just added, if given and not the moderator's.
+    void open(QScreen *added = nullptr);
 
 signals:
     // A key that presses Start: what a presenter's clicker sends.

@@ -19,8 +19,6 @@ public:
     ~ScreenSaverInhibitor() override;
 
     void setInhibited(bool inhibited);
-    // Whether the service has granted the inhibition now held.
-    bool isHeld() const { return m_cookie.has_value(); }
 
 private:
     void release();
