@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
@@ -49,6 +50,8 @@ private slots:
     void stopSignCoversTheDisplay();
     void periodInTheWindow();
     void roomSeesWhatTheWindowShows();
+    void heldKeyActsOnce_data();
+    void heldKeyActsOnce();
 };
 
 void tst_frmQuizdial::startUpState_data()
@@ -362,6 +365,75 @@ void tst_frmQuizdial::roomSeesWhatTheWindowShows()
     showRoom->trigger();
     QCOMPARE(f.window.roomView(), room);
     QVERIFY(room->isVisible());
+}
+
+void tst_frmQuizdial::heldKeyActsOnce_data()
+{
+    QTest::addColumn<bool>("onRoom"); // on the room's view, or the window
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<QString>("action"); // what it toggles: none for Start
+    QTest::addColumn<QString>("repeats"); // as the window system sends them
+
+    const struct
+    {
+        bool onRoom;
+        const char *key, *action;
+    } keys[] = {{false, "Space", ""},           {false, "Return", ""},
+                {false, "Enter", ""},           {false, "Ctrl+R", "showRoom"},
+                {false, "Ctrl+T", "showTotal"}, {true, "Space", ""},
+                {true, "Return", ""},           {true, "Enter", ""},
+                {true, "PgDown", ""},           {true, "Ctrl+T", "showTotal"}};
+    // Marked: Wayland, and X where Qt sees the release and the press come
+    // together; presses alone: X with detectable auto-repeat; pairs: X, when
+    // Qt does not see them together.
+    for (const auto &key : keys) {
+        for (const char *repeats : {"marked", "presses", "pairs"}) {
+            QTest::addRow("%s on the %s, %s", key.key, key.onRoom ? "room" : "window", repeats)
+                << key.onRoom << QKeySequence(QLatin1String(key.key)) << key.action << repeats;
+        }
+    }
+}
+
+void tst_frmQuizdial::heldKeyActsOnce()
+{
+    QFETCH(bool, onRoom);
+    QFETCH(QKeySequence, key);
+    QFETCH(QString, action);
+    QFETCH(QString, repeats);
+
+    Fixture f;
+    QApplication::setActiveWindow(&f.window);
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    if (onRoom) {
+        f.window.findChild<QAction *>(QStringLiteral("showRoom"))->trigger();
+        QApplication::setActiveWindow(f.window.roomView());
+    }
+    QWindow *target = onRoom ? f.window.roomView()->windowHandle() : f.window.windowHandle();
+    QSignalSpy toggled(
+        f.window.findChild<QAction *>(action.isEmpty() ? QStringLiteral("showRoom") : action),
+        &QAction::toggled);
+    // As the window system hands a key to a window: to the shortcuts first.
+    const auto send = [&](QEvent::Type type, quint64 at, bool marked) {
+        const auto [k, mods] = std::pair(key[0].key(), key[0].keyboardModifiers());
+        if (type != QEvent::KeyPress ||
+            !qt_sendShortcutOverrideEvent(target, at, k, mods, {}, marked)) {
+            QKeyEvent event(type, k, mods, QString(), marked);
+            event.setTimestamp(at);
+            QApplication::sendEvent(target, &event);
+        }
+    };
+    // Held twice, each time repeated after 660 ms, every 40 ms.
+    for (quint64 down : {1000, 5000}) {
+        send(QEvent::KeyPress, down, false);
+        for (quint64 at = down + 660; at < down + 900; at += 40) {
+            if (repeats != u"presses") {
+                send(QEvent::KeyRelease, at, repeats == u"marked");
+            }
+            send(QEvent::KeyPress, at, repeats == u"marked");
+        }
+        send(QEvent::KeyRelease, down + 900, false);
+    }
+    QCOMPARE(action.isEmpty() ? f.beeper.count : int(toggled.count()), 2);
 }
 
 QTEST_MAIN(tst_frmQuizdial)

@@ -9,6 +9,7 @@
 #include "extras/printflow.h"
 #include "extras/resultprinter.h"
 #include "geometry.h"
+#include "heldkeys.h"
 #include "roomview.h"
 #include "sound/beeper.h"
 #include "stopsignpanel.h"
@@ -400,6 +401,9 @@ void frmQuizdial::showOnlyTheClientArea()
 
 void frmQuizdial::setUpKeyboard()
 {
+    // For the room's view too: a key held on either acts once.
+    qApp->installEventFilter(new HeldKeys(this));
+
     // Space or Enter right after start-up starts the period. The window gives
     // this focus to Start when it is first activated.
     start->setFocus(Qt::OtherFocusReason);
@@ -429,6 +433,11 @@ void frmQuizdial::keyPressEvent(QKeyEvent *event)
     // default one, which Fusion draws in the highlight colour.) The team
     // name's box passes them on too, and they do nothing there: printing
     // wants a deliberate press of its button.
+    if (event->isAutoRepeat()) {
+        // A held key acts on its first press alone.
+        QWidget::keyPressEvent(event);
+        return;
+    }
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
         // The menu key's other name: the focused control's menu, or the window's.
         QWidget *target = focusWidget() ? focusWidget() : this;
@@ -439,9 +448,7 @@ void frmQuizdial::keyPressEvent(QKeyEvent *event)
     }
     auto *button = qobject_cast<QPushButton *>(focusWidget());
     if (button && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-        if (!event->isAutoRepeat()) {
-            button->click();
-        }
+        button->click();
         return;
     }
     QWidget::keyPressEvent(event);
@@ -473,6 +480,10 @@ void frmQuizdial::createRoomActions()
     m_totalAction->setObjectName(QStringLiteral("showTotal"));
     m_totalAction->setCheckable(true);
     m_totalAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    for (QAction *action : {m_roomAction, m_totalAction}) {
+        // A held shortcut toggles once.
+        action->setAutoRepeat(false);
+    }
     addActions({m_roomAction, m_totalAction});
     connect(m_roomAction, &QAction::toggled, this, &frmQuizdial::showToRoom);
     connect(m_totalAction, &QAction::toggled, this, &frmQuizdial::showRoom);

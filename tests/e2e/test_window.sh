@@ -37,7 +37,7 @@ SIGN_RED=(224 0 0)
 
 has_yellow_text() { [ "$(count "$1" READOUT READOUT_TEXT 60)" -ge 300 ]; }
 background_painted() { background_is "$1" PALETTE_T 1; }
-still_one_bell() { [ "$(bell_count)" -eq 1 ]; }
+four_bells() { [ "$(bell_count)" -eq 4 ]; }
 not_red() { ! near "$1" "${SIGN_RED[@]}" 80; }
 
 # ---- start-up --------------------------------------------------------------
@@ -117,6 +117,25 @@ fi
 click_on cmdExpand
 expect_size "$COMPACT" "compact again"
 
+# ---- held keys: one toggle each, however long the key is held ------------------
+
+# The server repeats a held key after 660 ms, 25 times a second.
+echo "# held keys on Start"
+sign_shown() { near "$(pixel "$1" $SIGN_RED_X $SIGN_RED_Y)" "${SIGN_RED[@]}" 80; }
+sign_is() { if [ "$1" = shown ]; then sign_shown "$2"; else ! sign_shown "$2"; fi; }
+keys shift+Tab                              # from Score-> back to Start
+sign=shown                                  # each hold stops or starts the running period
+for key in Return space KP_Enter; do
+    bells=$(bell_count)
+    xdotool keydown $key && sleep 3 && xdotool keyup $key
+    sleep 0.3
+    expect_eq "bells for $key held 3 s on Start" $(($(bell_count) - bells)) 1
+    HELD="$E2E_WORK/6-held-$key.png"
+    shot_until 1000 "$HELD" sign_is $sign "$HELD"
+    check "stop sign $sign after $key held" sign_is $sign "$HELD"
+    [ $sign = shown ] && sign=gone || sign=shown
+done
+
 # ---- QUIT ------------------------------------------------------------------------
 
 echo "# QUIT"
@@ -128,6 +147,6 @@ else
     fail "program still running 2 s after QUIT"
     shot "$E2E_WORK/5-after-quit.png"
 fi
-check "one bell in the whole run (the Start bell), measured $(bell_count)" still_one_bell
+check "four bells in the whole run (Start, three held keys), measured $(bell_count)" four_bells
 
 finish
