@@ -109,6 +109,12 @@ void tst_Accessibility::runAPeriodAndFillTheSheet()
     QCOMPARE(slider->valueInterface()->currentValue().toInt(), 2);
     QCOMPARE(nameOf(f.get(QStringLiteral("minute(5)"))), QStringLiteral(" 2"));
     QCOMPARE(nameOf(f.get(QStringLiteral("score"))), QStringLiteral("12"));
+
+    // A colour button's Toggle action checks it, and the window takes its colour.
+    accessible(f.get(QStringLiteral("Option1(3)")))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::toggleAction());
+    QCOMPARE(QColor(f.shot().pixel(240, 100)), QColor::fromRgb(ColourScheme::Palette[3]));
 }
 
 QTEST_MAIN(tst_Accessibility)

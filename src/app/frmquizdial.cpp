@@ -189,7 +189,13 @@ void frmQuizdial::createColourButtons()
         pinColours(Option1[i], ColourScheme::ColourButton);
         colourButtons->addButton(Option1[i], i);
     }
-    connect(colourButtons, &QButtonGroup::idClicked, this, &frmQuizdial::onColourChosen);
+    // The checked button, however it was checked: a click, an arrow key, or
+    // an assistive technology's Toggle action, which emits no click.
+    connect(colourButtons, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked) {
+            onColourChosen(id);
+        }
+    });
 }
 
 void frmQuizdial::createScoreArea()
@@ -307,8 +313,8 @@ void frmQuizdial::chainTabOrder()
 
 void frmQuizdial::startUp()
 {
-    // seconds stays unset until the first start resets it.
-    onColourChosen(ColourScheme::StartIndex);
+    // seconds stays unset until the first start resets it. The colour comes
+    // with the button.
     Option1[ColourScheme::StartIndex]->setChecked(true);
     setClientSize(Geometry::WindowSize::Compact);
 }
