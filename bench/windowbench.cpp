@@ -49,7 +49,10 @@ public:
 class NoPrinter final : public ResultPrinter
 {
 public:
-    PrintOutcome print(const ResultPage &) override { return PrintOutcome::NoPrinter; }
+    void print(const ResultPage &, QObject *, Printed done) override
+    {
+        done(PrintOutcome::NoPrinter);
+    }
     bool saveAsPdf(const ResultPage &, const QString &) override { return false; }
     void askPdfFileName(QWidget *, const QString &, std::function<void(const QString &)>) override
     {

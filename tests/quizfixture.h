@@ -35,10 +35,10 @@ public:
 class KeepingPrinter final : public ResultPrinter
 {
 public:
-    PrintOutcome print(const ResultPage &page) override
+    void print(const ResultPage &page, QObject *, Printed done) override
     {
         printed << page;
-        return outcome;
+        done(outcome);
     }
     bool saveAsPdf(const ResultPage &page, const QString &fileName) override
     {

@@ -101,10 +101,11 @@ namespace ResultSheet {
 
 void printOrOfferPdf(ResultPrinter &printer, const ResultPage &page, QWidget *parent)
 {
-    const PrintOutcome outcome = printer.print(page);
-    if (outcome != PrintOutcome::Printed) {
-        offerPdf(printer, page, outcome, parent);
-    }
+    printer.print(page, parent, [&printer, page, parent](PrintOutcome outcome) {
+        if (outcome != PrintOutcome::Printed) {
+            offerPdf(printer, page, outcome, parent);
+        }
+    });
 }
 
 } // namespace ResultSheet

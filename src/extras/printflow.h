@@ -9,8 +9,9 @@ struct ResultPage;
 namespace ResultSheet {
 
 // Prints the page. When nothing could be printed, a message over parent says
-// why and offers to save the same page as a PDF file. Nothing here blocks:
-// the clock keeps its own pace, and whatever is shown goes with parent.
+// why, once the printer knows, and offers to save the same page as a PDF
+// file. Nothing here blocks: the clock keeps its own pace, and whatever is
+// shown, or still to be shown, goes with parent.
 void printOrOfferPdf(ResultPrinter &printer, const ResultPage &page, QWidget *parent);
 
 } // namespace ResultSheet

@@ -10,9 +10,11 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QThread>
 #include <QWidget>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -136,7 +138,10 @@ QString pdfFileName(const QString &teamName)
 
 } // namespace ResultSheet
 
-PrintOutcome SystemResultPrinter::print(const ResultPage &page)
+namespace {
+
+// On the job's own thread: it reads nothing the window's thread may change.
+PrintOutcome printNow(const ResultPage &page, const QString &title, const QString &creator)
 {
     // With the printing service down, Qt lists no printers, yet a QPrinter
     // still says it is valid: it silently turns into a PDF printer without a
@@ -151,8 +156,8 @@ PrintOutcome SystemResultPrinter::print(const ResultPage &page)
     }
 
     QPrinter printer(target, QPrinter::HighResolution);
-    printer.setDocName(ResultSheet::jobTitle(page.teamName));
-    printer.setCreator(QCoreApplication::applicationName());
+    printer.setDocName(title);
+    printer.setCreator(creator);
     printer.setCopyCount(1);
     // The queue may have gone between the question and the job.
     if (printer.outputFormat() != QPrinter::NativeFormat) {
@@ -168,6 +173,31 @@ PrintOutcome SystemResultPrinter::print(const ResultPage &page)
         return PrintOutcome::JobFailed;
     }
     return PrintOutcome::Printed;
+}
+
+} // namespace
+
+void SystemResultPrinter::print(const ResultPage &page, QObject *context, Printed done)
+{
+    // The job's own copy of the page, which the window's thread does not
+    // share: playing a picture moves through its data.
+    ResultPage own = page;
+    own.picture.detach();
+    auto outcome = std::make_shared<PrintOutcome>(PrintOutcome::JobFailed);
+    QThread *job =
+        QThread::create([own = std::move(own), title = ResultSheet::jobTitle(page.teamName),
+                         creator = QCoreApplication::applicationName(),
+                         outcome] { *outcome = printNow(own, title, creator); });
+    // Queued to context's thread, and dropped with context; a job still
+    // waiting for the printing service when the program ends is left behind.
+    QObject::connect(job, &QThread::finished, context, [outcome, done] { done(*outcome); });
+    QObject::connect(job, &QThread::finished, job, &QObject::deleteLater);
+    job->start();
+    if (!job->isRunning() && !job->isFinished()) {
+        // No thread to be had: nothing printed, as with a job that failed.
+        delete job;
+        done(PrintOutcome::JobFailed);
+    }
 }
 
 bool SystemResultPrinter::saveAsPdf(const ResultPage &page, const QString &fileName)

@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class QObject;
 class QPainter;
 class QWidget;
 
@@ -37,9 +38,13 @@ enum class PrintOutcome {
 class ResultPrinter
 {
 public:
+    using Printed = std::function<void(PrintOutcome)>;
+
     virtual ~ResultPrinter() = default;
-    // One page on the default printer, without a print dialog.
-    virtual PrintOutcome print(const ResultPage &page) = 0;
+    // One page on the default printer, without a print dialog. Never waits
+    // for the printing service: done has the outcome on context's thread,
+    // at once or once it is known, unless context is gone by then.
+    virtual void print(const ResultPage &page, QObject *context, Printed done) = 0;
     // False when the file cannot be written.
     virtual bool saveAsPdf(const ResultPage &page, const QString &fileName) = 0;
     // Asks for a PDF file name without blocking: calls chosen with it unless
@@ -49,10 +54,13 @@ public:
 };
 
 // The system's default printer through Qt Print Support (CUPS on Linux).
+// Asking for the default printer and spooling the job wait for the printing
+// service, which may be slow or stopped (a network printer, a busy cupsd),
+// so each print job runs on a thread of its own.
 class SystemResultPrinter final : public ResultPrinter
 {
 public:
-    PrintOutcome print(const ResultPage &page) override;
+    void print(const ResultPage &page, QObject *context, Printed done) override;
     bool saveAsPdf(const ResultPage &page, const QString &fileName) override;
     void askPdfFileName(QWidget *parent, const QString &suggestedName,
                         std::function<void(const QString &)> chosen) override;

@@ -7,9 +7,11 @@
 # the page; then prints with no default printer and with no printing service
 # at all, where a message must appear and no job be made. (Print Results is
 # only in the expanded window: in the compact one it is hidden and Tab skips
-# it.) The machine's own queues and default printer are never touched.
+# it.) In English it also prints while its cupsd is stopped for 3 s, the
+# clock running over a minute's beep, which must come on time. The machine's
+# own queues and default printer are never touched.
 #
-# usage: test_printing.sh PROGRAM [LANGUAGE]   (as root: cups-pdf writes PDFs
+# usage: test_printing.sh PROGRAM BELLCOUNT [LANGUAGE]   (as root: cups-pdf writes PDFs
 # only when cupsd runs as root). With LANGUAGE (de) the program runs in that
 # language, whatever the test's environment: its messages and the printed
 # window are looked for in it.
@@ -18,8 +20,9 @@
 # through poll_until and check.
 # shellcheck disable=SC2034,SC2317
 set -u
-[ $# -ge 1 ] || { echo "usage: $0 PROGRAM [LANGUAGE]" >&2; exit 2; }
+[ $# -ge 2 ] || { echo "usage: $0 PROGRAM BELLCOUNT [LANGUAGE]" >&2; exit 2; }
 APP_BIN=$1
+BELLCOUNT_BIN=$2
 
 if [ "$(id -u)" -ne 0 ]; then
     echo "SKIP: needs root to run its own cupsd with the cups-pdf backend"
@@ -44,11 +47,11 @@ unset PRINTER LPDEST
 
 # The window's title, the two messages' titles, a caption of the window and
 # the start of the print job's title (cups-pdf's file name), in the language.
-case ${2:-} in
+case ${3:-} in
 "") WORDS=("Vornaxi Timer v3.0" "No default printer" "No printer" "Question #12" Vornaxi_Timer_results) ;;
 de) WORDS=("Vornaxi-Timer v3.0" "Kein Standarddrucker" "Kein Drucker" "Frage Nr. 12" Vornaxi-Timer-Ergebnisse)
-    APP_ENV=(LANGUAGE="$2") ;;
-*) die "no words for the language '$2'" ;;
+    APP_ENV=(LANGUAGE="$3") ;;
+*) die "no words for the language '$3'" ;;
 esac
 APP_TITLE=${WORDS[0]}
 
@@ -214,6 +217,43 @@ AFTER="$E2E_WORK/after.png"
 shot "$AFTER"
 expect_eq "pixels of the window changed by printing" \
     "$(differing_pixels "$BEFORE" "$AFTER" "${ABOVE_NAME[@]}")" 0
+
+# ---- the printing service stalled: the clock goes on --------------------------------------
+
+# The minute's beep falls due 60 s after Start's; the page is sent as cupsd
+# stops, for 3 s that hold the beep and three new seconds.
+if [ -z "${3:-}" ]; then
+    echo "# print while cupsd is stopped for 3 s, the clock running (about a minute)"
+    region READOUT Label9 2
+    start_bellcount "$BELLCOUNT_BIN"
+    click_on start
+    poll_until 2000 bells_at_least 1 || die "no bell for Start"
+    read -r started started_wall < <(grep '^[0-9]' "$BELL_LOG" | head -n1)
+    t0=$((started_wall + 56900))            # the seconds come 100 ms after t0 + k s
+    sleep_until_ms $((t0 + 600))
+    kill -STOP "$CUPSD_PID"
+    touch "$MARKER"
+    click_on cmdPrint
+    # A few screenshots only: a loop of them would hold the X server up, and
+    # the beep with it.
+    sums=()
+    for k in 0 1 2 3; do
+        sleep_until_ms $((t0 + 1000 * k + 300))
+        sums+=("$(readout_sum)")
+    done
+    sleep_until_ms $((t0 + 3600))
+    kill -CONT "$CUPSD_PID"
+    for k in 1 2 3; do
+        check "second $k of cupsd's stop shown within 200 ms" test "${sums[k]}" != "${sums[k - 1]}"
+    done
+    poll_until 2000 bells_at_least 2
+    read -r minute _ < <(grep '^[0-9]' "$BELL_LOG" | sed -n 2p)
+    late=$((minute - started - 60000))
+    check "the minute's beep ${late} ms after its second (within 5 ms)" test "${late#-}" -le 5
+    fetch_page stalled "$((t0 + 600))" && pass "printed once cupsd runs again"
+    # Stop/Reset from the keyboard, and back to Print Results, which keeps the focus.
+    keys shift+Tab shift+Tab shift+Tab space Tab Tab Tab
+fi
 
 # ---- no printing service: no job, a message ---------------------------------------------
 
