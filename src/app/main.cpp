@@ -4,6 +4,7 @@
 #include "frmquizdial.h"
 #include "language.h"
 #include "sound/systembeeper.h"
+#include "sound/tonefile.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -22,8 +23,10 @@ int main(int argc, char *argv[])
     // Before the window is made: its texts are translated as it is built.
     const Language language(QLocale::system());
 
-    SystemBeeper beeper(systemSoundServer(QStringLiteral(VORNAXI_APP_ID)), systemSoundCard(),
-                        &QApplication::beep);
+    // Here, once: the sound threads must not ask the application themselves.
+    const QByteArray tone = toneFile();
+    SystemBeeper beeper(systemSoundServer(QStringLiteral(VORNAXI_APP_ID), tone),
+                        systemSoundCard(tone), &QApplication::beep);
     SystemResultPrinter printer;
     frmQuizdial window(beeper, printer);
     window.show();

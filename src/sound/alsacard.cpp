@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "soundcard.h"
-#include "tonefile.h"
 
 #include <QFile>
 #include <QLibrary>
@@ -79,6 +78,10 @@ void quiet(const char *, int, const char *, int, const char *, ...) { }
 class AlsaCard final : public SoundCard
 {
 public:
+    explicit AlsaCard(const QByteArray &tone)
+        : m_tonePath(tone)
+    {
+    }
     ~AlsaCard() override { close(); }
 
     void prepare() override
@@ -150,7 +153,7 @@ private:
         if (m_loaded) {
             return *m_loaded;
         }
-        m_tone = readWave(toneFile());
+        m_tone = readWave(m_tonePath);
         m_loaded = m_tone.frames() > 0 && m_tone.rate > 0 && m_library.load() &&
             resolve("snd_lib_error_set_handler", m_setErrorHandler) &&
             resolve("snd_config_update_ref", m_configUpdate) &&
@@ -216,6 +219,7 @@ private:
 
     QLibrary m_library{QStringLiteral("asound"), 2};
     std::optional<bool> m_loaded;
+    QByteArray m_tonePath;
     Tone m_tone;
     decltype(&snd_lib_error_set_handler) m_setErrorHandler = nullptr;
     decltype(&snd_config_update_ref) m_configUpdate = nullptr;
@@ -236,7 +240,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<SoundCard> systemSoundCard()
+std::unique_ptr<SoundCard> systemSoundCard(const QByteArray &tone)
 {
-    return std::make_unique<AlsaCard>();
+    return std::make_unique<AlsaCard>(tone);
 }

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "soundserver.h"
-#include "tonefile.h"
 
 #include <QCoreApplication>
 #include <QLibrary>
@@ -32,10 +31,11 @@ SoundServer::Result result(int error)
 class CanberraServer final : public SoundServer
 {
 public:
-    explicit CanberraServer(const QString &appId)
+    CanberraServer(const QString &appId, const QByteArray &tone)
         : m_appId(appId.toUtf8())
         , m_name(QCoreApplication::applicationName().toUtf8())
         , m_version(QCoreApplication::applicationVersion().toUtf8())
+        , m_tone(tone)
     {
     }
     ~CanberraServer() override { disconnect(); }
@@ -92,7 +92,6 @@ private:
         if (m_library.isLoaded()) {
             return true;
         }
-        m_tone = toneFile();
         return m_library.load() && resolve("ca_context_create", m_create) &&
             resolve("ca_context_destroy", m_destroy) &&
             resolve("ca_context_set_driver", m_setDriver) &&
@@ -138,7 +137,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<SoundServer> systemSoundServer(const QString &appId)
+std::unique_ptr<SoundServer> systemSoundServer(const QString &appId, const QByteArray &tone)
 {
-    return std::make_unique<CanberraServer>(appId);
+    return std::make_unique<CanberraServer>(appId, tone);
 }

@@ -4,7 +4,7 @@
 
 // Built without ALSA (not Linux, or not found): no way to the card but the
 // sound server's.
-std::unique_ptr<SoundCard> systemSoundCard()
+std::unique_ptr<SoundCard> systemSoundCard(const QByteArray &)
 {
     return nullptr;
 }

@@ -3,7 +3,7 @@
 #include "soundserver.h"
 
 // Built without libcanberra (not Linux, or not found): the platform bell only.
-std::unique_ptr<SoundServer> systemSoundServer(const QString &)
+std::unique_ptr<SoundServer> systemSoundServer(const QString &, const QByteArray &)
 {
     return nullptr;
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
+
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -28,5 +30,6 @@ public:
     virtual std::chrono::milliseconds carryOn() = 0;
 };
 
-// ALSA's default device, or null where the program was built without ALSA.
-std::unique_ptr<SoundCard> systemSoundCard();
+// ALSA's default device playing the program's own tone (toneFile()), or
+// null where the program was built without ALSA.
+std::unique_ptr<SoundCard> systemSoundCard(const QByteArray &tone);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
@@ -31,5 +32,6 @@ public:
 };
 
 // The platform's sound server, named by the application's id (its desktop
-// file's and icon's name), or null where the program was built without one.
-std::unique_ptr<SoundServer> systemSoundServer(const QString &appId);
+// file's and icon's name), with the program's own tone (toneFile()), or null
+// where the program was built without one.
+std::unique_ptr<SoundServer> systemSoundServer(const QString &appId, const QByteArray &tone);

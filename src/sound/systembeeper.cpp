@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <condition_variable>
 #include <mutex>
+#include <system_error>
 #include <utility>
 
 using Clock = std::chrono::steady_clock;
@@ -204,12 +205,23 @@ void SystemBeeper::prepare()
     m_shared->context = &m_context;
     m_shared->bell = m_bell;
     m_shared->running = int(bool(m_shared->server)) + int(bool(m_shared->card));
-    if (m_shared->server) {
-        m_serverThread = std::thread([shared = m_shared] { shared->serve(); });
-    }
-    if (m_shared->card) {
-        m_cardThread = std::thread([shared = m_shared] { shared->playCards(); });
-    }
+    // A thread that cannot be started (the system out of threads) leaves
+    // that way out; with neither, every beep is the platform bell.
+    const auto start = [this]<typename Way>(std::thread &thread, std::unique_ptr<Way> &way,
+                                            void (Shared::*serve)()) {
+        if (!way) {
+            return;
+        }
+        try {
+            thread = std::thread([shared = m_shared, serve] { (*shared.*serve)(); });
+        } catch (const std::system_error &) {
+            std::lock_guard lock(m_shared->mutex);
+            way.reset();
+            --m_shared->running;
+        }
+    };
+    start(m_serverThread, m_shared->server, &Shared::serve);
+    start(m_cardThread, m_shared->card, &Shared::playCards);
 }
 
 void SystemBeeper::beep()

@@ -7,6 +7,7 @@
 
 QByteArray toneFile()
 {
+#if defined(VORNAXI_DATA_FROM_BIN)
     const QString bin = QCoreApplication::applicationDirPath();
     for (const char *dir : {VORNAXI_DATA_FROM_BIN, VORNAXI_DATA_IN_BUILD}) {
         const QFileInfo tone(bin + u'/' + QLatin1StringView(dir) + QStringLiteral("/beep.wav"));
@@ -14,5 +15,6 @@ QByteArray toneFile()
             return QFile::encodeName(tone.canonicalFilePath());
         }
     }
+#endif
     return {};
 }
