@@ -2,8 +2,9 @@
 # Installs what is missing, builds and runs every test: unit, widget and
 # end-to-end (the real binary under a private Xvfb, session bus and cupsd),
 # then the static checks, then the whole suite again built with
-# AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer. After
-# each run of the suite no process it started may still be running.
+# AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer, then the
+# tests that start threads built with ThreadSanitizer. After each run of the
+# suite no process it started may still be running.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/deps.sh
@@ -59,3 +60,17 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_suite build-asan
+
+echo "== tests that start threads, with ThreadSanitizer"
+# The beeper's sound threads, and the printer's job threads.
+THREAD_TESTS=(tst_beeper tst_resultpage)
+cmake -S . -B build-tsan -G Ninja -DBUILD_TESTING=ON -DVORNAXI_THREAD_SANITIZER=ON \
+    -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+cmake --build build-tsan --target "${THREAD_TESTS[@]}"
+# Qt's libraries are not built with it: what they do among their own
+# threads (image conversion, wait conditions) is theirs; the program's and
+# the tests' own accesses are all checked.
+export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:ignore_noninstrumented_modules=1
+for test in "${THREAD_TESTS[@]}"; do
+    ctest --test-dir build-tsan -R "^$test\$" --output-on-failure
+done

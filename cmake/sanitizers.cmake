@@ -6,3 +6,15 @@ if(VORNAXI_SANITIZE)
                         -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)
 endif()
+
+# -DVORNAXI_THREAD_SANITIZER=ON builds everything with ThreadSanitizer instead
+# (it cannot be combined with AddressSanitizer): test.sh runs the tests whose
+# threads it checks, those of the beeper and the printer.
+option(VORNAXI_THREAD_SANITIZER "Build with ThreadSanitizer" OFF)
+if(VORNAXI_THREAD_SANITIZER)
+    if(VORNAXI_SANITIZE)
+        message(FATAL_ERROR "VORNAXI_THREAD_SANITIZER and VORNAXI_SANITIZE exclude each other")
+    endif()
+    add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=thread)
+endif()

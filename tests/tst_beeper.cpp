@@ -198,8 +198,11 @@ void tst_Beeper::route()
         card = std::make_unique<FakeCard>(state);
     }
     auto log = [&state] {
+        // A copy of its own: the server's thread appends to the log meanwhile.
         std::lock_guard lock(state->mutex);
-        return state->log;
+        QStringList copy = state->log;
+        copy.detach();
+        return copy;
     };
     auto asked = [&state] {
         std::lock_guard lock(state->mutex);
