@@ -14,12 +14,12 @@ const QString Prefix = QStringLiteral("vornaxi-timer_");
 
 } // namespace
 
-Language::Language(const QLocale &locale)
+Language::Language(const QStringList &uiLanguages)
 {
-    // The locale's languages in the user's order of preference (LANGUAGE,
-    // then LC_ALL, LC_MESSAGES, LANG for the system's): the first one shipped
+    // The languages in the user's order of preference (LANGUAGE, then
+    // LC_ALL, LC_MESSAGES, LANG for the system's): the first one shipped
     // wins, and English, the source texts, wins as any shipped one does.
-    for (const QString &ui : locale.uiLanguages()) {
+    for (const QString &ui : uiLanguages) {
         const QLocale wanted(ui);
         if (wanted.language() == QLocale::English || wanted.language() == QLocale::C) {
             return;

@@ -7,14 +7,15 @@
 #include <QTranslator>
 
 // The program's texts, and Qt's own in its standard dialogs, in the first of
-// a locale's languages the program ships (de_AT falls back to de). English is
+// the user's languages (QLocale::uiLanguages(), "en_GB", "de_AT"...) the
+// program ships (de_AT falls back to de). English is
 // the language of the source texts: where it comes first, or where no shipped
 // language is asked for, nothing is installed and the program is as written.
 // The translations stay installed as long as this lives.
 class Language
 {
 public:
-    explicit Language(const QLocale &locale);
+    explicit Language(const QStringList &uiLanguages);
     ~Language();
     Language(const Language &) = delete;
     Language &operator=(const Language &) = delete;

@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(VORNAXI_APP_ID));
     QApplication::setStyle(QStringLiteral("Fusion"));
     // Before the window is made: its texts are translated as it is built.
-    const Language language(QLocale::system());
+    const Language language(QLocale::system().uiLanguages());
 
     // Here, once: the sound threads must not ask the application themselves.
     const QByteArray tone = toneFile();
