@@ -9,7 +9,7 @@
 #include "extras/printflow.h"
 #include "extras/resultprinter.h"
 #include "geometry.h"
-#include "roomview.h"
+#include "room/roomview.h"
 #include "sound/beeper.h"
 #include "stopsignpanel.h"
 #include "textfit.h"
