@@ -23,12 +23,12 @@ struct RoomLayout
 RoomLayout roomLayout(QSize size, bool withName, bool withTotal);
 
 // The faces of the view's texts, the moderator's window's own; each is made
-// as large as its part of the view allows. Font names stay as they are.
+// as large as its part of the view allows.
 namespace RoomFaces {
 inline constexpr const char *Digit = "Arial";
-inline constexpr const char *Readout = "Times New Roman";
-inline constexpr const char *Total = "Times New Roman";
-inline constexpr const char *Name = "MS Sans Serif";
+inline constexpr const char *Readout = "Times New Roman"; // not translated
+inline constexpr const char *Total = "Times New Roman"; // not translated
+inline constexpr const char *Name = "MS Sans Serif"; // not translated
 } // namespace RoomFaces
 
 // Where the view goes: a screen (its index among the screens) and whether it
