@@ -4,7 +4,7 @@
 // usual fonts and once with the named faces taken away (VORNAXI_FALLBACK_FONTS).
 // The captions in every shipped language, translated and inside their controls.
 #include "app/language.h"
-#include "app/roomview.h"
+#include "room/roomview.h"
 #include "quizfixture.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/decorations.h"
-#include "app/roomview.h"
+#include "room/roomview.h"
 #include "quizfixture.h"
 
 #include <QAction>

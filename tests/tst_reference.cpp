@@ -6,7 +6,7 @@
 // with `cmake --build build --target reference-images` and look at their diff.
 #include "quizfixture.h"
 
-#include "app/roomview.h"
+#include "room/roomview.h"
 
 #include <QAction>
 #include <QDir>

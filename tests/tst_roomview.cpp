@@ -4,7 +4,7 @@
 // it draws on screens of every shape.
 #include "quizfixture.h"
 
-#include "app/roomview.h"
+#include "room/roomview.h"
 #include "extras/colourscheme.h"
 
 #include <QPainter>

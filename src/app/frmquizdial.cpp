@@ -10,7 +10,7 @@
 #include "extras/resultprinter.h"
 #include "geometry.h"
 #include "heldkeys.h"
-#include "roomview.h"
+#include "room/roomview.h"
 #include "sound/beeper.h"
 #include "stopsignpanel.h"
 #include "textfit.h"

@@ -101,36 +101,3 @@ void fitCaption(QWidget &control, const QStringList &texts)
         control.setFont(fitted);
     }
 }
-
-QRectF inkOf(const QFont &font, const QStringList &texts)
-{
-    const QFontMetricsF metrics(font);
-    QRectF ink;
-    for (const QString &text : texts) {
-        ink |= metrics.tightBoundingRect(text);
-    }
-    return ink;
-}
-
-QFont fillBox(QFont font, const QStringList &texts, QSize box)
-{
-    // Ink grows in proportion to the size, give or take hinting: measured
-    // once at a reference size, then brought down until it fits.
-    constexpr int Reference = 100;
-    font.setPixelSize(Reference);
-    const QRectF ink = inkOf(font, texts);
-    if (ink.isEmpty() || box.isEmpty()) {
-        font.setPixelSize(1);
-        return font;
-    }
-    const double scale = std::min(box.width() / ink.width(), box.height() / ink.height());
-    font.setPixelSize(std::max(1, int(Reference * scale)));
-    while (font.pixelSize() > 1) {
-        const QRectF now = inkOf(font, texts);
-        if (now.width() <= box.width() && now.height() <= box.height()) {
-            break;
-        }
-        font.setPixelSize(font.pixelSize() - std::max(1, font.pixelSize() / 100));
-    }
-    return font;
-}

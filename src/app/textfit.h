@@ -21,9 +21,3 @@ QSize captionRoom(const QWidget &control);
 // and the control does not grow: the control's font is made just small enough
 // for every one of texts (its own caption if none are given) to fit.
 void fitCaption(QWidget &control, const QStringList &texts = {});
-// The font made as large as the box allows: the ink of every text (all of
-// them drawn at one size) fits the box. For the room's view, where the box
-// is a share of a screen of any size.
-QFont fillBox(QFont font, const QStringList &texts, QSize box);
-// The ink the texts cover together, drawn from one origin on the baseline.
-QRectF inkOf(const QFont &font, const QStringList &texts);

@@ -2,35 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "extras/roomlayout.h"
-#include "extras/screensaver.h"
+#include "paneltext.h"
+#include "roomlayout.h"
+#include "roomstate.h"
+#include "screensaver.h"
 
 #include <QFont>
-#include <QHash>
 #include <QImage>
 #include <QPointer>
 #include <QSvgRenderer>
 #include <QTimer>
 #include <QWidget>
 
-class QPainter;
 class QScreen;
-
-// A text in a panel of the view: the font fitted to the panel once, where the
-// ink of every text it can show goes, and its glyphs drawn once each.
-struct PanelText
-{
-    QFont font;
-    QColor colour;
-    QPointF origin; // of the baseline, so that the ink is centred
-    QRect inkBox; // where any of its texts puts ink, and all a new text repaints
-    QHash<QChar, std::pair<QPointF, QImage>> glyphs;
-    qreal glyphRatio = 0;
-
-    // Whether the glyphs drawn so far were dropped for a new font.
-    bool fit(const QFont &face, const QStringList &all, const QRect &box, double margin);
-    void draw(QPainter &painter, const QString &text);
-};
 
 // The period shown to the room, on a projector or a second screen: the
 // minute digit and the readout as large as the screen allows, or the stop

@@ -4,9 +4,7 @@
 
 #include "clock/periodclock.h"
 #include "extras/colourscheme.h"
-#include "geometry.h"
 #include "scoring/scoresheet.h"
-#include "textfit.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -25,18 +23,11 @@ namespace {
 // The pointer goes from a full-screen view after this long without moving.
 constexpr int PointerIdleMs = 2000;
 
-QFont face(Geometry::FontFace face)
+QFont face(const char *family)
 {
-    QFont font(QString::fromLatin1(face.family));
+    QFont font(QString::fromLatin1(family));
     font.setBold(true);
     return font;
-}
-
-// The box less a margin on every side, so that text never touches its edge.
-QRect inner(const QRect &box, double margin)
-{
-    const int m = int(std::min(box.width(), box.height()) * margin);
-    return box.adjusted(m, m, -m, -m);
 }
 
 const QStringList &digits()
@@ -66,54 +57,6 @@ QColor textOn(QRgb background)
 
 } // namespace
 
-bool PanelText::fit(const QFont &face, const QStringList &all, const QRect &box, double margin)
-{
-    const QFont fitted = fillBox(face, all, inner(box, margin).size());
-    const QRectF ink = inkOf(fitted, all);
-    // The ink of every text centred in the box: a new second does not shift it.
-    const QPointF centred(box.center().x() + 0.5 - ink.center().x(),
-                          box.center().y() + 0.5 - ink.center().y());
-    inkBox = ink.translated(centred).toAlignedRect().adjusted(-2, -2, 2, 2) & box;
-    origin = centred;
-    if (fitted == font) {
-        return false;
-    }
-    font = fitted;
-    glyphs.clear();
-    return true;
-}
-
-void PanelText::draw(QPainter &painter, const QString &text)
-{
-    // Large text is drawn as outlines, glyph by glyph, every time; each glyph
-    // is drawn once into an image instead, at the screen's resolution.
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    if (ratio != glyphRatio) {
-        glyphs.clear();
-        glyphRatio = ratio;
-    }
-    const QFontMetricsF metrics(font);
-    QPointF pen = origin;
-    for (const QChar c : text) {
-        auto glyph = glyphs.constFind(c);
-        if (glyph == glyphs.cend()) {
-            const QRectF bounds = metrics.boundingRect(c).adjusted(-2, -2, 2, 2);
-            QImage image((bounds.size() * ratio).toSize() + QSize(1, 1),
-                         QImage::Format_ARGB32_Premultiplied);
-            image.setDevicePixelRatio(ratio);
-            image.fill(Qt::transparent);
-            QPainter glyphPainter(&image);
-            glyphPainter.setFont(font);
-            glyphPainter.setPen(colour);
-            glyphPainter.drawText(-bounds.topLeft(), QString(c));
-            glyphPainter.end();
-            glyph = glyphs.insert(c, {bounds.topLeft(), image});
-        }
-        painter.drawImage((pen + glyph->first).toPoint(), glyph->second);
-        pen.rx() += metrics.horizontalAdvance(c);
-    }
-}
-
 RoomView::RoomView(const QWidget *moderator)
     : m_moderator(moderator)
     , m_stopSign(QStringLiteral(":/stopsign.svg"))
@@ -136,7 +79,7 @@ RoomView::RoomView(const QWidget *moderator)
     m_digit.colour = QColor::fromRgb(ColourScheme::Display.text);
     m_readout.colour = QColor::fromRgb(ColourScheme::Readout.text);
     m_total.colour = QColor::fromRgb(ColourScheme::Score.text);
-    m_nameFont = face(Geometry::TeamNameFont);
+    m_nameFont = face(RoomFaces::Name);
 
     m_pointerIdle.setSingleShot(true);
     m_pointerIdle.setInterval(PointerIdleMs);
@@ -197,9 +140,9 @@ void RoomView::describe()
 void RoomView::relayout()
 {
     m_layout = roomLayout(size(), !m_state.teamName.isEmpty(), m_state.totalShown);
-    bool dropped = m_digit.fit(face(Geometry::DisplayFont), digits(), m_layout.digit, 0.03);
-    dropped |= m_readout.fit(face(Geometry::ReadoutFont), readouts(), m_layout.readout, 0.1);
-    dropped |= m_total.fit(face(Geometry::ScoreFont), totals(), m_layout.total, 0.1);
+    bool dropped = m_digit.fit(face(RoomFaces::Digit), digits(), m_layout.digit, 0.03);
+    dropped |= m_readout.fit(face(RoomFaces::Readout), readouts(), m_layout.readout, 0.1);
+    dropped |= m_total.fit(face(RoomFaces::Total), totals(), m_layout.total, 0.1);
     if (!m_stopSignImage.isNull() && m_stopSignImage.deviceIndependentSize() != stopSignSize()) {
         m_stopSignImage = QImage();
         dropped = true;

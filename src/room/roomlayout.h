@@ -2,28 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// What the room's view shows, where it draws it, and on which screen: plain
-// values and functions, decided without a display.
+// Where the room's view draws what it shows, in which faces, and on which
+// screen: plain values and functions, decided without a display.
 
-#include <QColor>
 #include <QList>
 #include <QRect>
 #include <QString>
-
-// The window's state as the room sees it, handed over whenever it changes.
-struct RoomState
-{
-    // Running: the minute digit and the readout; stopped: the stop sign.
-    bool running = false;
-    QString minuteDigit;
-    QString readout;
-    QRgb background = 0;
-    QString teamName; // empty until one is entered
-    bool totalShown = false;
-    QString total;
-
-    bool operator==(const RoomState &) const = default;
-};
 
 // Where each part of the view goes on a view of a given size. The parts
 // never overlap and all lie inside the view.
@@ -37,6 +21,15 @@ struct RoomLayout
 };
 
 RoomLayout roomLayout(QSize size, bool withName, bool withTotal);
+
+// The faces of the view's texts, the moderator's window's own; each is made
+// as large as its part of the view allows.
+namespace RoomFaces {
+inline constexpr const char *Digit = "Arial";
+inline constexpr const char *Readout = "Times New Roman"; // not translated
+inline constexpr const char *Total = "Times New Roman"; // not translated
+inline constexpr const char *Name = "MS Sans Serif"; // not translated
+} // namespace RoomFaces
 
 // Where the view goes: a screen (its index among the screens) and whether it
 // fills it.
