@@ -264,20 +264,27 @@ void RoomView::paintStopSign(QPainter &painter)
 
 void RoomView::keyPressEvent(QKeyEvent *event)
 {
+    // A key held down (a clicker's sticky button) acts on its first press:
+    // its auto-repeats, which the program marks as such, do nothing.
+    const bool first = !event->isAutoRepeat();
     switch (event->key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_PageDown:
-        if (!event->isAutoRepeat()) {
+        if (first) {
             emit startPressed();
         }
         return;
     case Qt::Key_F11:
-        setFullScreen(!isFullScreen());
+        if (first) {
+            setFullScreen(!isFullScreen());
+        }
         return;
     case Qt::Key_Escape:
-        setFullScreen(false);
+        if (first) {
+            setFullScreen(false);
+        }
         return;
     default:
         QWidget::keyPressEvent(event);
