@@ -7,6 +7,9 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QThread>
+
+#include <memory>
 
 namespace {
 
@@ -40,10 +43,44 @@ void ScreenSaverInhibitor::setInhibited(bool inhibited)
     if (m_cookie || m_asking) {
         return;
     }
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected()) {
-        return;
+    switch (m_bus) {
+    case Bus::Unknown:
+        connectToBus();
+        break;
+    case Bus::Connected:
+        ask();
+        break;
+    case Bus::Connecting:
+    case Bus::Absent:
+        break;
     }
+}
+
+void ScreenSaverInhibitor::connectToBus()
+{
+    // The first use of the session bus connects to it and waits until it
+    // answers; later uses find the connection made.
+    m_bus = Bus::Connecting;
+    auto connected = std::make_shared<bool>(false);
+    QThread *connecting =
+        QThread::create([connected] { *connected = QDBusConnection::sessionBus().isConnected(); });
+    // Dropped if the inhibitor goes first; a thread still waiting for the
+    // bus when the program ends is left behind.
+    connect(connecting, &QThread::finished, this, [this, connected] {
+        m_bus = *connected ? Bus::Connected : Bus::Absent;
+        setInhibited(m_wanted);
+    });
+    connect(connecting, &QThread::finished, connecting, &QObject::deleteLater);
+    connecting->start();
+    if (!connecting->isRunning() && !connecting->isFinished()) {
+        delete connecting;
+        m_bus = Bus::Absent;
+    }
+}
+
+void ScreenSaverInhibitor::ask()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
     QDBusMessage inhibit = call(QStringLiteral("Inhibit"));
     inhibit << QCoreApplication::applicationName() << m_reason;
     m_asking = true;
