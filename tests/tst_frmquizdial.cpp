@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/decorations.h"
-#include "room/roomview.h"
 #include "quizfixture.h"
+#include "room/roomview.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,8 +4,8 @@
 // it draws on screens of every shape.
 #include "quizfixture.h"
 
-#include "room/roomview.h"
 #include "extras/colourscheme.h"
+#include "room/roomview.h"
 
 #include <QPainter>
 
