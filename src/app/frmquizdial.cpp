@@ -491,7 +491,12 @@ void frmQuizdial::showToRoom(bool shown)
 {
     if (!shown) {
         if (m_room) {
-            m_room->close();
+            // Closed, it gives back all it holds (its backing store, glyphs,
+            // the screen saver's hold); made anew at the next opening. This
+            // may run inside its own close: it goes once back in the loop.
+            RoomView *closing = m_room.release();
+            closing->close();
+            closing->deleteLater();
         }
         return;
     }

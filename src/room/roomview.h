@@ -8,7 +8,6 @@
 #include "screensaver.h"
 
 #include <QFont>
-#include <QImage>
 #include <QPointer>
 #include <QSvgRenderer>
 #include <QTimer>
@@ -27,6 +26,7 @@ class RoomView : public QWidget
 
 public:
     explicit RoomView(const QWidget *moderator);
+    ~RoomView() override;
 
     // Repaints only what changed: a new second repaints the readout alone.
     void setState(const RoomState &state);
@@ -76,7 +76,6 @@ private:
     PanelText m_total;
     QFont m_nameFont;
     QSvgRenderer m_stopSign;
-    QImage m_stopSignImage;
     // Where the view was as a window before it was made to fill its screen.
     QRect m_windowed;
     QTimer m_pointerIdle;
