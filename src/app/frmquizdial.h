@@ -15,6 +15,7 @@
 class Beeper;
 class QAction;
 class QContextMenuEvent;
+class QScreen;
 class RoomView;
 class LineDecoration;
 class ResultPrinter;
@@ -76,6 +77,7 @@ private:
     void printResults();
     void showToRoom(bool shown);
     void showRoom();
+    void onScreenRemoved(QScreen *gone);
 
     Beeper &m_beeper;
     ResultPrinter &m_printer;

@@ -326,18 +326,14 @@ void RoomView::closeEvent(QCloseEvent *event)
     emit closed();
 }
 
-namespace {
-
-QList<QRect> screenGeometries()
+QList<QRect> screenGeometries(const QList<QScreen *> &screens)
 {
     QList<QRect> all;
-    for (const QScreen *screen : QGuiApplication::screens()) {
+    for (const QScreen *screen : screens) {
         all << screen->geometry();
     }
     return all;
 }
-
-} // namespace
 
 QRect RoomView::moderatorFrame() const
 {
@@ -348,7 +344,9 @@ void RoomView::open(QScreen *added)
 {
     const QList<QScreen *> screens = QGuiApplication::screens();
     const int moderator = m_moderator ? int(screens.indexOf(m_moderator->screen())) : -1;
-    place(chooseRoomScreen(screenGeometries(), moderator, int(screens.indexOf(added))));
+    const int room = isVisible() ? int(screens.indexOf(screen())) : -1;
+    place(
+        chooseRoomScreen(screenGeometries(screens), moderator, room, int(screens.indexOf(added))));
 }
 
 void RoomView::place(RoomScreen where)
@@ -373,6 +371,7 @@ void RoomView::place(RoomScreen where)
         showFilling(false);
         setGeometry(m_windowed);
     }
+    emit placed();
 }
 
 // As showFullScreen() and showNormal(), but without taking the keyboard from
@@ -412,9 +411,14 @@ void RoomView::onScreenAdded(QScreen *screen)
 void RoomView::onScreenRemoved(QScreen *screen)
 {
     // Qt moves a window whose screen went to the primary one after this
-    // signal, at whatever place; the view is put where it belongs first.
-    if (!isVisible() || this->screen() != screen) {
+    // signal, at whatever place; the view is put where it belongs first. The
+    // moderator's window has moved already if its own screen went (it was
+    // connected first), maybe onto this one, which it then shares.
+    if (!isVisible()) {
         return;
     }
-    open();
+    if (this->screen() == screen ||
+        (isFullScreen() && m_moderator && m_moderator->screen() == this->screen())) {
+        open();
+    }
 }

@@ -15,6 +15,9 @@
 
 class QScreen;
 
+// The screens' geometries, as chooseRoomScreen takes them.
+QList<QRect> screenGeometries(const QList<QScreen *> &screens);
+
 // The period shown to the room, on a projector or a second screen: the
 // minute digit and the readout as large as the screen allows, or the stop
 // sign, on the chosen background, with the team name and the total. It shows
@@ -42,6 +45,9 @@ signals:
     void startPressed();
     // The view was closed from its own window (close button, window menu).
     void closed();
+    // The view was shown on a screen, or moved to another: the moderator's
+    // window takes the keyboard back (the view never asks for it).
+    void placed();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
