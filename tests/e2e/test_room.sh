@@ -59,31 +59,13 @@ red=$(convert "$STOPPED" -fuzz 2% -fill black +opaque 'rgb(224,0,0)' -fill white
     -format '%[fx:round(mean*w*h)]' info:)
 expect_ge "the stop sign's red shown to the room" "$red" 250000
 
-# in_step MS: for MS ms, the window's readout and the room's, taken in one
-# screenshot of both screens, change together: each text of the one goes
-# with one text of the other. One screenshot may fall between the two
-# repaints of a pass; a pairing seen again 60 ms later is not such a one.
+# in_step MS WHAT: in_step with the window's readout and the room's
 in_step() {
-    local end=$(($(now_ms) + $1)) r g shot=$E2E_WORK/both.ppm pair m n
-    local -A room_of=() window_of=()
+    local r ax ay
     region r Label9 2
-    local ax ay mine
     read -r _ _ ax ay < <(geometry_of "$APP_TITLE" | tr 'x+' '  ')
-    mine=$(geometry $((r[0] + ax)) $((r[1] + ay)) $((r[2] + ax)) $((r[3] + ay)))
-    read -r g < <(room_geometry | awk -F'[x+]' '{printf "%dx%d+%d+%d", $1, $2 * 0.19, $3, $4 + $2 * 0.8}')
-    while [ "$(now_ms)" -lt "$end" ]; do
-        for attempt in 1 2; do
-            import -silent -window root -depth 8 "ppm:$shot"
-            m=$(convert "$shot" -crop "$mine" ppm:- | md5sum | cut -c1-32)
-            n=$(convert "$shot" -crop "$g" ppm:- | md5sum | cut -c1-32)
-            [ "${room_of[$m]:-$n}" = "$n" ] && [ "${window_of[$n]:-$m}" = "$m" ] && break
-            sleep 0.06
-        done
-        [ "${room_of[$m]:-$n}" = "$n" ] && [ "${window_of[$n]:-$m}" = "$m" ] ||
-            { fail "$2: the room's readout is not the window's"; return; }
-        room_of[$m]=$n window_of[$n]=$m
-    done
-    expect_ge "$2: readouts seen, each the same in both" ${#room_of[@]} $(($1 / 1000))
+    readouts_in_step "$1" "$2" "$(geometry $((r[0] + ax)) $((r[1] + ay)) $((r[2] + ax)) $((r[3] + ay)))" \
+        "$(room_geometry | awk -F'[x+]' '{printf "%dx%d+%d+%d", $1, $2 * 0.19, $3, $4 + $2 * 0.8}')"
 }
 
 T0=$(now_ms)
