@@ -12,11 +12,10 @@
 // takes a fraction of a second; paints are flushed after every tick, as the
 // event loop would between two real ticks. Prints key=value lines.
 #include "app/frmquizdial.h"
-#include "room/roomview.h"
-#include "app/textfit.h"
 #include "clock/periodclock.h"
 #include "clock/ticktimer.h"
 #include "extras/resultprinter.h"
+#include "room/roomview.h"
 #include "sound/beeper.h"
 
 #include <QApplication>

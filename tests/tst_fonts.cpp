@@ -4,8 +4,8 @@
 // usual fonts and once with the named faces taken away (VORNAXI_FALLBACK_FONTS).
 // The captions in every shipped language, translated and inside their controls.
 #include "app/language.h"
-#include "room/roomview.h"
 #include "quizfixture.h"
+#include "room/roomview.h"
 
 #include <QAction>
 #include <QApplication>

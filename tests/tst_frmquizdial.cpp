@@ -10,8 +10,10 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -348,8 +350,15 @@ void tst_frmQuizdial::roomSeesWhatTheWindowShows()
     f.tick(2);
     inStep();
 
+    // On screen too, around the panels: a corner of the view as last shown.
+    const auto corner = [&] {
+        const QImage shown = room->screen()->grabWindow(room->winId()).toImage();
+        return shown.isNull() ? QRgb(0) : shown.pixel(0, 0);
+    };
+    QTRY_COMPARE(corner(), ColourScheme::Palette[ColourScheme::StartIndex]);
     f.get<QRadioButton>(QStringLiteral("Option1(4)"))->click();
     QCOMPARE(room->state().background, ColourScheme::Palette[4]);
+    QTRY_COMPARE(corner(), ColourScheme::Palette[4]);
     f.enterName(QStringLiteral("Owls"));
     QCOMPARE(room->state().teamName, QStringLiteral("Owls"));
     QVERIFY(!room->state().totalShown);
@@ -358,13 +367,18 @@ void tst_frmQuizdial::roomSeesWhatTheWindowShows()
     QVERIFY(room->state().totalShown);
     inStep();
 
-    // Closed from its own window: unchecked, the program goes on.
+    // Closed from its own window: unchecked, the program goes on, and the
+    // view is gone with all it held; opened again, it shows the window's state.
+    const QPointer<RoomView> closed = room;
     QVERIFY(room->close());
     QVERIFY(!showRoom->isChecked());
     QVERIFY(f.window.isVisible());
+    QTRY_VERIFY(!closed);
     showRoom->trigger();
-    QCOMPARE(f.window.roomView(), room);
-    QVERIFY(room->isVisible());
+    room = f.window.roomView();
+    QVERIFY(room && room->isVisible());
+    inStep();
+    QCOMPARE(room->state().teamName, QStringLiteral("Owls"));
 }
 
 void tst_frmQuizdial::heldKeyActsOnce_data()

@@ -4,8 +4,8 @@
 // it draws on screens of every shape.
 #include "quizfixture.h"
 
-#include "room/roomview.h"
 #include "extras/colourscheme.h"
+#include "room/roomview.h"
 
 #include <QPainter>
 
@@ -27,26 +27,37 @@ void tst_RoomView::chooseScreen_data()
 {
     QTest::addColumn<Screens>("screens");
     QTest::addColumn<int>("moderator");
+    QTest::addColumn<int>("room");
     QTest::addColumn<int>("added");
     QTest::addColumn<RoomScreen>("expected");
 
     const QRect desk(0, 0, 1280, 1024), hd(1280, 0, 1920, 1080), uhd(3200, 0, 3840, 2160),
         small(-1280, 0, 1280, 720);
+    // moderator -1: its screen went away (or is not known); room -1: the
+    // view is not shown, or its screen went away.
     // clang-format off
-    const struct { const char *name; Screens screens; int moderator, added; RoomScreen expected; } rows[] = {
-        {"no screen",                    {},                       -1, -1, {-1, false}},
-        {"one screen: a window",         {hd},                      0, -1, {0, false}},
-        {"two: the other",               {desk, hd},                0, -1, {1, true}},
-        {"two, moderator on the second", {desk, hd},                1, -1, {0, true}},
-        {"the largest other",            {desk, small, uhd, hd},    0, -1, {2, true}},
-        {"moderator on the largest",     {uhd, small, hd},          0, -1, {2, true}},
-        {"moderator's screen unknown",   {desk, hd},               -1, -1, {1, true}},
-        {"plugged in, though smaller",   {desk, uhd, small},        0,  2, {2, true}},
-        {"plugged in: the moderator's",  {desk, uhd, small},        2,  2, {1, true}},
+    const struct { const char *name; Screens screens; int moderator, room, added; RoomScreen expected; } rows[] = {
+        {"no screen",                    {},                    -1, -1, -1, {-1, false, -1}},
+        {"one screen: a window",         {hd},                   0, -1, -1, {0, false, 0}},
+        {"two: the other",               {desk, hd},             0, -1, -1, {1, true, 0}},
+        {"two, moderator on the second", {desk, hd},             1, -1, -1, {0, true, 1}},
+        {"the largest other",            {desk, small, uhd, hd}, 0, -1, -1, {2, true, 0}},
+        {"moderator on the largest",     {uhd, small, hd},       0, -1, -1, {2, true, 0}},
+        {"moderator's screen unknown",   {desk, hd},            -1, -1, -1, {1, true, 0}},
+        {"plugged in, though smaller",   {desk, uhd, small},     0,  1,  2, {2, true, 0}},
+        {"plugged in: the moderator's",  {desk, uhd, small},     2, -1,  2, {1, true, 2}},
+        {"its own went: the largest",    {desk, small, hd},      0, -1, -1, {2, true, 0}},
+        {"another went: it stays",       {desk, small, uhd},     0,  1, -1, {1, true, 0}},
+        {"moderator's went, view's left",   {hd},                -1,  0, -1, {0, false, 0}},
+        {"moderator's went: the smallest other", {uhd, small, hd}, -1, 0, -1, {0, true, 1}},
+        {"moderator's went, view on the smallest", {hd, small},  -1,  1, -1, {1, true, 0}},
+        {"moderator's went, one plugged in", {hd, desk},        -1,  0,  1, {0, true, 1}},
+        {"both replaced: two new ones",  {hd, desk},            -1, -1, -1, {0, true, 1}},
     };
     // clang-format on
     for (const auto &row : rows) {
-        QTest::newRow(row.name) << row.screens << row.moderator << row.added << row.expected;
+        QTest::newRow(row.name) << row.screens << row.moderator << row.room << row.added
+                                << row.expected;
     }
 }
 
@@ -54,12 +65,15 @@ void tst_RoomView::chooseScreen()
 {
     QFETCH(Screens, screens);
     QFETCH(int, moderator);
+    QFETCH(int, room);
     QFETCH(int, added);
     QFETCH(RoomScreen, expected);
 
-    const RoomScreen chosen = chooseRoomScreen(screens, moderator, added);
+    const RoomScreen chosen = chooseRoomScreen(screens, moderator, room, added);
     QCOMPARE(chosen, expected);
-    // As a window, it is wholly on its screen, beside the moderator's.
+    // The moderator's window never under the view filling a screen; as a
+    // window, the view is wholly on its screen, beside the moderator's.
+    QVERIFY(!chosen.fullScreen || chosen.index != chosen.moderator);
     if (chosen.index >= 0) {
         const QRect moderatorWindow(screens[chosen.index].topLeft(), QSize(400, 350));
         const QRect window = windowedIn(screens[chosen.index], moderatorWindow);

@@ -8,7 +8,7 @@ TEST_PACKAGES=(xvfb xdotool x11-utils imagemagick libx11-dev cups printer-driver
     poppler-utils dbus-daemon clang-format clang-tidy cppcheck faketime
     desktop-file-utils appstream dpkg-dev file binutils
     pulseaudio pulseaudio-utils libcanberra-pulse sound-theme-freedesktop x11-xserver-utils
-    qt6-gtk-platformtheme locales)
+    qt6-gtk-platformtheme locales weston qt6-wayland)
 # The benchmarks' X helpers besides (bench/run.sh): keys sent with XTest,
 # painting seen through DAMAGE.
 BENCH_PACKAGES=(libxtst-dev libxdamage-dev)

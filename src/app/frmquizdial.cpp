@@ -27,8 +27,10 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -493,6 +495,36 @@ void frmQuizdial::createRoomActions()
     addActions({m_roomAction, m_totalAction});
     connect(m_roomAction, &QAction::toggled, this, &frmQuizdial::showToRoom);
     connect(m_totalAction, &QAction::toggled, this, &frmQuizdial::showRoom);
+    // Before the view's own handler, which finds this window on its new screen.
+    connect(qApp, &QGuiApplication::screenRemoved, this, &frmQuizdial::onScreenRemoved);
+}
+
+// Unplugged from under it (a laptop's lid closed, a docking station taken
+// away): to a screen that is left, where the view does not fill it, at the
+// same place on it where that fits. Qt alone would put it on the primary
+// screen, where the view may cover it.
+void frmQuizdial::onScreenRemoved(QScreen *gone)
+{
+    if (screen() != gone) {
+        return;
+    }
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    const int room = m_room && m_room->isVisible() ? int(screens.indexOf(m_room->screen())) : -1;
+    const int to = chooseRoomScreen(screenGeometries(screens), -1, room).moderator;
+    if (to < 0) {
+        return;
+    }
+    const QRect area = screens[to]->availableGeometry();
+    const QRect frame = frameGeometry();
+    QPoint at = area.topLeft() + (frame.topLeft() - gone->availableGeometry().topLeft());
+    at.setX(
+        std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - frame.width())));
+    at.setY(
+        std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height())));
+    setScreen(screens[to]);
+    move(at);
+    raise();
+    activateWindow();
 }
 
 void frmQuizdial::contextMenuEvent(QContextMenuEvent *event)
@@ -508,7 +540,12 @@ void frmQuizdial::showToRoom(bool shown)
 {
     if (!shown) {
         if (m_room) {
-            m_room->close();
+            // Closed, it gives back all it holds (its backing store, glyphs,
+            // the screen saver's hold); made anew at the next opening. This
+            // may run inside its own close: it goes once back in the loop.
+            RoomView *closing = m_room.release();
+            closing->close();
+            closing->deleteLater();
         }
         return;
     }
@@ -517,6 +554,12 @@ void frmQuizdial::showToRoom(bool shown)
         connect(m_room.get(), &RoomView::startPressed, start, &QPushButton::click);
         connect(m_room.get(), &RoomView::closed, m_roomAction,
                 [this] { m_roomAction->setChecked(false); });
+        // On Wayland the compositor may activate the view as it maps (through
+        // xdg-activation, where it offers it, the keyboard comes back).
+        connect(m_room.get(), &RoomView::placed, this, [this] {
+            raise();
+            activateWindow();
+        });
         // Its shortcuts work there too.
         m_room->addActions({m_roomAction, m_totalAction});
     }

@@ -15,6 +15,7 @@
 class Beeper;
 class QAction;
 class QContextMenuEvent;
+class QScreen;
 class RoomView;
 class LineDecoration;
 class ResultPrinter;
@@ -48,7 +49,7 @@ public:
 
     const PeriodClock &periodClock() const { return m_clock; }
     bool isExpanded() const;
-    // The room's view, once it was first asked for.
+    // The room's view while it is shown, else null.
     RoomView *roomView() const { return m_room.get(); }
 
 protected:
@@ -76,6 +77,7 @@ private:
     void printResults();
     void showToRoom(bool shown);
     void showRoom();
+    void onScreenRemoved(QScreen *gone);
 
     Beeper &m_beeper;
     ResultPrinter &m_printer;
@@ -85,7 +87,7 @@ private:
     Geometry::WindowSize m_size = Geometry::WindowSize::Compact;
     int m_colour = ColourScheme::StartIndex;
 
-    // The view for the room, made when first shown, and the context menu's
+    // The view for the room while it is shown, and the context menu's
     // entries that show it and the total on it.
     std::unique_ptr<RoomView> m_room;
     QAction *m_roomAction = nullptr;

@@ -77,20 +77,28 @@ void PanelText::draw(QPainter &painter, const QString &text)
     QPointF pen = origin;
     for (const QChar c : text) {
         auto glyph = glyphs.constFind(c);
-        if (glyph == glyphs.cend()) {
-            const QRectF bounds = metrics.boundingRect(c).adjusted(-2, -2, 2, 2);
-            QImage image((bounds.size() * ratio).toSize() + QSize(1, 1),
-                         QImage::Format_ARGB32_Premultiplied);
-            image.setDevicePixelRatio(ratio);
-            image.fill(Qt::transparent);
-            QPainter glyphPainter(&image);
-            glyphPainter.setFont(font);
-            glyphPainter.setPen(colour);
-            glyphPainter.drawText(-bounds.topLeft(), QString(c));
-            glyphPainter.end();
-            glyph = glyphs.insert(c, {bounds.topLeft(), image});
+        if (!keepGlyphs) {
+            // Where an image of it would go, so that both ways give the same pixels.
+            const QPointF offset = metrics.boundingRect(c).adjusted(-2, -2, 2, 2).topLeft();
+            painter.setFont(font);
+            painter.setPen(colour);
+            painter.drawText(QPointF((pen + offset).toPoint()) - offset, QString(c));
+        } else {
+            if (glyph == glyphs.cend()) {
+                const QRectF bounds = metrics.boundingRect(c).adjusted(-2, -2, 2, 2);
+                QImage image((bounds.size() * ratio).toSize() + QSize(1, 1),
+                             QImage::Format_ARGB32_Premultiplied);
+                image.setDevicePixelRatio(ratio);
+                image.fill(Qt::transparent);
+                QPainter glyphPainter(&image);
+                glyphPainter.setFont(font);
+                glyphPainter.setPen(colour);
+                glyphPainter.drawText(-bounds.topLeft(), QString(c));
+                glyphPainter.end();
+                glyph = glyphs.insert(c, {bounds.topLeft(), image});
+            }
+            painter.drawImage((pen + glyph->first).toPoint(), glyph->second);
         }
-        painter.drawImage((pen + glyph->first).toPoint(), glyph->second);
         pen.rx() += metrics.horizontalAdvance(c);
     }
 }

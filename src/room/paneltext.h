@@ -13,7 +13,8 @@
 class QPainter;
 
 // A text in a panel of the view: the font fitted to the panel once, where the
-// ink of every text it can show goes, and its glyphs drawn once each.
+// ink of every text it can show goes, and its glyphs drawn once each (or,
+// for a text that seldom changes, drawn from the font each time).
 struct PanelText
 {
     QFont font;
@@ -22,6 +23,7 @@ struct PanelText
     QRect inkBox; // where any of its texts puts ink, and all a new text repaints
     QHash<QChar, std::pair<QPointF, QImage>> glyphs;
     qreal glyphRatio = 0;
+    bool keepGlyphs = true;
 
     // Whether the glyphs drawn so far were dropped for a new font.
     bool fit(const QFont &face, const QStringList &all, const QRect &box, double margin);

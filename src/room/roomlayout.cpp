@@ -59,27 +59,41 @@ RoomLayout roomLayout(QSize size, bool withName, bool withTotal)
     return layout;
 }
 
-RoomScreen chooseRoomScreen(const QList<QRect> &screens, int moderator, int added)
+RoomScreen chooseRoomScreen(const QList<QRect> &screens, int moderator, int room, int added)
 {
-    if (screens.isEmpty()) {
+    const int count = int(screens.size());
+    const auto valid = [count](int i) { return i >= 0 && i < count; };
+    const auto area = [&](int i) { return qint64(screens[i].width()) * screens[i].height(); };
+    // The first of the largest (or smallest) screens that may be taken.
+    const auto pick = [&](bool largest, auto allowed) {
+        int best = -1;
+        for (int i = 0; i < count; ++i) {
+            if (allowed(i) &&
+                (best < 0 || (largest ? area(i) > area(best) : area(i) < area(best)))) {
+                best = i;
+            }
+        }
+        return best;
+    };
+    if (count == 0) {
         return {};
     }
-    if (screens.size() == 1) {
-        return {0, false};
+    if (!valid(moderator)) {
+        moderator = pick(false, [&](int i) { return i != room && i != added; });
     }
-    if (added >= 0 && added < screens.size() && added != moderator) {
-        return {int(added), true};
+    if (!valid(moderator)) {
+        moderator = pick(false, [&](int i) { return i != room; });
     }
-    int best = -1;
-    qint64 bestArea = -1;
-    for (int i = 0; i < screens.size(); ++i) {
-        const qint64 area = qint64(screens[i].width()) * screens[i].height();
-        if (i != moderator && area > bestArea) {
-            best = i;
-            bestArea = area;
-        }
+    if (count == 1 || !valid(moderator)) {
+        return {0, false, 0};
     }
-    return {best, true};
+    if (valid(added) && added != moderator) {
+        return {added, true, moderator};
+    }
+    if (valid(room) && room != moderator) {
+        return {room, true, moderator};
+    }
+    return {pick(true, [&](int i) { return i != moderator; }), true, moderator};
 }
 
 QRect windowedIn(const QRect &available, const QRect &avoid)

@@ -31,21 +31,27 @@ inline constexpr const char *Total = "Times New Roman"; // not translated
 inline constexpr const char *Name = "MS Sans Serif"; // not translated
 } // namespace RoomFaces
 
-// Where the view goes: a screen (its index among the screens) and whether it
-// fills it.
+// Where the view goes, a screen (its index among the screens), whether it
+// fills it, and the screen the moderator's window is on or must go to.
 struct RoomScreen
 {
     int index = -1;
     bool fullScreen = false;
+    int moderator = -1;
 
     bool operator==(const RoomScreen &) const = default;
 };
 
 // With two or more screens the view fills one that does not hold the
-// moderator's window: one just plugged in (added), else the largest. With one
-// screen it is an ordinary window there. moderator and added are indices into
-// screens, or -1.
-RoomScreen chooseRoomScreen(const QList<QRect> &screens, int moderator, int added = -1);
+// moderator's window: one just plugged in (added), else the one it is on
+// (room), else the largest. With one screen it is an ordinary window there.
+// The moderator's window stays where it is; where its screen went away
+// (moderator -1), it goes to the smallest screen the view is not on and that
+// was not just plugged in (a laptop's own screen is seldom the larger one),
+// and to the view's own where no other is left. moderator, room and added are
+// indices into screens, or -1.
+RoomScreen chooseRoomScreen(const QList<QRect> &screens, int moderator, int room = -1,
+                            int added = -1);
 
 // The view as an ordinary window on a screen's available area: large enough
 // to read across a table, wholly on the screen, and beside the moderator's

@@ -49,6 +49,16 @@ const QStringList &totals()
     return all;
 }
 
+// The glyphs' images of a size are large, and glibc would keep their memory
+// for blocks of that size: the program would grow with every change of
+// screen, and keep what a closed view held.
+void giveBackFreedMemory()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
+
 // Text the room can read on any of the backgrounds.
 QColor textOn(QRgb background)
 {
@@ -77,6 +87,8 @@ RoomView::RoomView(const QWidget *moderator)
     setMinimumSize(160, 90);
 
     m_digit.colour = QColor::fromRgb(ColourScheme::Display.text);
+    // It changes four times a period: drawn when it does, not kept.
+    m_digit.keepGlyphs = false;
     m_readout.colour = QColor::fromRgb(ColourScheme::Readout.text);
     m_total.colour = QColor::fromRgb(ColourScheme::Score.text);
     m_nameFont = face(RoomFaces::Name);
@@ -91,6 +103,13 @@ RoomView::RoomView(const QWidget *moderator)
     connect(qApp, &QGuiApplication::screenAdded, this, &RoomView::onScreenAdded);
     connect(qApp, &QGuiApplication::screenRemoved, this, &RoomView::onScreenRemoved);
     describe();
+}
+
+RoomView::~RoomView()
+{
+    m_readout.glyphs.clear();
+    m_total.glyphs.clear();
+    giveBackFreedMemory();
 }
 
 void RoomView::setState(const RoomState &state)
@@ -143,18 +162,9 @@ void RoomView::relayout()
     bool dropped = m_digit.fit(face(RoomFaces::Digit), digits(), m_layout.digit, 0.03);
     dropped |= m_readout.fit(face(RoomFaces::Readout), readouts(), m_layout.readout, 0.1);
     dropped |= m_total.fit(face(RoomFaces::Total), totals(), m_layout.total, 0.1);
-    if (!m_stopSignImage.isNull() && m_stopSignImage.deviceIndependentSize() != stopSignSize()) {
-        m_stopSignImage = QImage();
-        dropped = true;
-    }
-#if defined(__GLIBC__)
-    // The images of the old size are large, and glibc would keep their
-    // memory for blocks of that size: the program would grow with every
-    // change of screen.
     if (dropped) {
-        malloc_trim(0);
+        giveBackFreedMemory();
     }
-#endif
     fitName();
 }
 
@@ -234,32 +244,11 @@ QSizeF RoomView::stopSignSize() const
 
 void RoomView::paintStopSign(QPainter &painter)
 {
+    // From the picture each time: it is painted when the view opens and when
+    // the clock stops, and an image of it would hold some 10 MB at 4K.
     QRectF where(QPointF(), stopSignSize());
     where.moveCenter(QRectF(m_layout.stopSign).center());
-    if (!m_stopSignImage.isNull() &&
-        m_stopSignImage.devicePixelRatio() == painter.device()->devicePixelRatioF()) {
-        painter.drawImage(where.topLeft().toPoint(), m_stopSignImage);
-        return;
-    }
-    // The first time at a size, drawn from the picture straight onto the
-    // view, which shows it soonest; an image of it for later paints (the
-    // view opened again, the clock stopped) is made once the view is up.
     m_stopSign.render(&painter, where);
-    QTimer::singleShot(0, this, [this] {
-        const qreal ratio = devicePixelRatioF();
-        const QSizeF size = stopSignSize();
-        if (size.isEmpty() ||
-            (!m_stopSignImage.isNull() && m_stopSignImage.deviceIndependentSize() == size &&
-             m_stopSignImage.devicePixelRatio() == ratio)) {
-            return;
-        }
-        m_stopSignImage = QImage((size * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
-        m_stopSignImage.setDevicePixelRatio(ratio);
-        m_stopSignImage.fill(Qt::transparent);
-        QPainter picturePainter(&m_stopSignImage);
-        picturePainter.setRenderHint(QPainter::Antialiasing);
-        m_stopSign.render(&picturePainter, QRectF(QPointF(), size));
-    });
 }
 
 void RoomView::keyPressEvent(QKeyEvent *event)
@@ -344,18 +333,14 @@ void RoomView::closeEvent(QCloseEvent *event)
     emit closed();
 }
 
-namespace {
-
-QList<QRect> screenGeometries()
+QList<QRect> screenGeometries(const QList<QScreen *> &screens)
 {
     QList<QRect> all;
-    for (const QScreen *screen : QGuiApplication::screens()) {
+    for (const QScreen *screen : screens) {
         all << screen->geometry();
     }
     return all;
 }
-
-} // namespace
 
 QRect RoomView::moderatorFrame() const
 {
@@ -366,7 +351,9 @@ void RoomView::open(QScreen *added)
 {
     const QList<QScreen *> screens = QGuiApplication::screens();
     const int moderator = m_moderator ? int(screens.indexOf(m_moderator->screen())) : -1;
-    place(chooseRoomScreen(screenGeometries(), moderator, int(screens.indexOf(added))));
+    const int room = isVisible() ? int(screens.indexOf(screen())) : -1;
+    place(
+        chooseRoomScreen(screenGeometries(screens), moderator, room, int(screens.indexOf(added))));
 }
 
 void RoomView::place(RoomScreen where)
@@ -391,6 +378,7 @@ void RoomView::place(RoomScreen where)
         showFilling(false);
         setGeometry(m_windowed);
     }
+    emit placed();
 }
 
 // As showFullScreen() and showNormal(), but without taking the keyboard from
@@ -430,9 +418,14 @@ void RoomView::onScreenAdded(QScreen *screen)
 void RoomView::onScreenRemoved(QScreen *screen)
 {
     // Qt moves a window whose screen went to the primary one after this
-    // signal, at whatever place; the view is put where it belongs first.
-    if (!isVisible() || this->screen() != screen) {
+    // signal, at whatever place; the view is put where it belongs first. The
+    // moderator's window has moved already if its own screen went (it was
+    // connected first), maybe onto this one, which it then shares.
+    if (!isVisible()) {
         return;
     }
-    open();
+    if (this->screen() == screen ||
+        (isFullScreen() && m_moderator && m_moderator->screen() == this->screen())) {
+        open();
+    }
 }

@@ -8,13 +8,15 @@
 #include "screensaver.h"
 
 #include <QFont>
-#include <QImage>
 #include <QPointer>
 #include <QSvgRenderer>
 #include <QTimer>
 #include <QWidget>
 
 class QScreen;
+
+// The screens' geometries, as chooseRoomScreen takes them.
+QList<QRect> screenGeometries(const QList<QScreen *> &screens);
 
 // The period shown to the room, on a projector or a second screen: the
 // minute digit and the readout as large as the screen allows, or the stop
@@ -27,6 +29,7 @@ class RoomView : public QWidget
 
 public:
     explicit RoomView(const QWidget *moderator);
+    ~RoomView() override;
 
     // Repaints only what changed: a new second repaints the readout alone.
     void setState(const RoomState &state);
@@ -42,6 +45,9 @@ signals:
     void startPressed();
     // The view was closed from its own window (close button, window menu).
     void closed();
+    // The view was shown on a screen, or moved to another: the moderator's
+    // window takes the keyboard back (the view never asks for it).
+    void placed();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -76,7 +82,6 @@ private:
     PanelText m_total;
     QFont m_nameFont;
     QSvgRenderer m_stopSign;
-    QImage m_stopSignImage;
     // Where the view was as a window before it was made to fill its screen.
     QRect m_windowed;
     QTimer m_pointerIdle;

@@ -325,13 +325,14 @@ app_up_and_mapped() {
         wait "$APP_PID"
         die "program exited with status $? during start-up (see $E2E_WORK/app.log)"
     fi
-    window_up
+    "${APP_MAPPED:-window_up}"
 }
 
 APP_ENV=()
 # start_app BIN: starts the program as a user would (plain exec, its working
 # folder a fresh temp folder), waits until its window is mapped and sets
-# APP_PID and APP_WIN.
+# APP_PID and APP_WIN. APP_MAPPED: the command that tells it is shown, where
+# it is no X window of its title (on Wayland); APP_WIN is not set then.
 start_app() {
     local bin app_dir="$E2E_WORK/cwd"
     bin=$(realpath "$1") || die "no program at $1"
@@ -341,6 +342,7 @@ start_app() {
     APP_PID=$!
     E2E_PIDS+=("$APP_PID")
     poll_until 15000 app_up_and_mapped || die "no mapped window titled '$APP_TITLE' within 15 s"
+    [ -z "${APP_MAPPED:-}" ] || { echo "# program pid $APP_PID" && return; }
     APP_WIN=$(window_id)
     [ -n "$APP_WIN" ] || die "cannot read the window id"
     echo "# program pid $APP_PID, window $APP_WIN"
@@ -464,6 +466,29 @@ seconds_on_time() {
 click_arrow() { local -n r_=setminute_$1; click $((r_[0] + r_[2] - 1 - r_[3] / 2)) $((r_[1] + r_[3] / 2)); }
 
 # ---- screenshots and pixels ------------------------------------------------
+
+# readouts_in_step MS WHAT MINE ROOM: for MS ms, the window's readout and the
+# room's view's (rectangles of the X screen as WxH+X+Y), taken in one
+# screenshot of the whole X screen, change together: each text of the one
+# goes with one text of the other. One screenshot may fall between the two
+# repaints of a pass; a pairing seen again 60 ms later is not such a one.
+readouts_in_step() {
+    local end=$(($(now_ms) + $1)) shot=$E2E_WORK/both.ppm m n attempt
+    local -A room_of=() window_of=()
+    while [ "$(now_ms)" -lt "$end" ]; do
+        for attempt in 1 2; do
+            import -silent -window root -depth 8 "ppm:$shot"
+            m=$(convert "$shot" -crop "$3" ppm:- | md5sum | cut -c1-32)
+            n=$(convert "$shot" -crop "$4" ppm:- | md5sum | cut -c1-32)
+            [ "${room_of[$m]:-$n}" = "$n" ] && [ "${window_of[$n]:-$m}" = "$m" ] && break
+            sleep 0.06
+        done
+        [ "${room_of[$m]:-$n}" = "$n" ] && [ "${window_of[$n]:-$m}" = "$m" ] ||
+            { fail "$2: the room's readout is not the window's"; return; }
+        room_of[$m]=$n window_of[$n]=$m
+    done
+    expect_ge "$2: readouts seen, each the same in both" ${#room_of[@]} $(($1 / 1000))
+}
 
 # shot FILE: screenshot of the program's window (PNG or PPM by the file's
 # name). -silent keeps import from ringing the bell.
