@@ -3,14 +3,16 @@
 # screens (RandR monitors): the view opens full screen on the screen the
 # moderator's window is not on, keeps the keyboard with the moderator, shows
 # the stop sign and then each second with the window, and follows its screen
-# when it is unplugged and when a new one is plugged in, the period going on.
+# when it is unplugged and when a new one is plugged in, the period going on;
+# a clicker's key held down on it presses Start once.
 #
-# usage: test_room.sh PROGRAM
+# usage: test_room.sh PROGRAM BELLCOUNT
 # The layout's arrays come from layout.sh, which shellcheck cannot follow.
 # shellcheck disable=SC2034,SC2154
 set -u
-[ $# -eq 1 ] || { echo "usage: $0 PROGRAM" >&2; exit 2; }
+[ $# -eq 2 ] || { echo "usage: $0 PROGRAM BELLCOUNT" >&2; exit 2; }
 APP_BIN=$1
+BELLCOUNT_BIN=$2
 # shellcheck source=tests/e2e/lib.sh
 . "$(dirname "$0")/lib.sh"
 
@@ -113,4 +115,12 @@ for at in "${READOUT_CHANGES[@]}"; do
 done
 expect_ge "seconds seen at the end" ${#READOUT_CHANGES[@]} 2
 check "the program runs on" app_running
+
+# The view given the keyboard by a click, Page Down held on it for 3 s.
+start_bellcount "$BELLCOUNT_BIN"
+xdotool mousemove 2400 300 click 1
+sleep 0.5
+xdotool keydown Next && sleep 3 && xdotool keyup Next
+sleep 0.3
+expect_eq "bells for Page Down held 3 s on the view" "$(bell_count)" 1
 finish
