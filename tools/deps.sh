@@ -2,9 +2,9 @@
 
 # qt6-tools-dev: CMake's Qt Linguist tools (qt_add_translations), whose lupdate
 # and lrelease are qt6-l10n-tools; qt6-translations-l10n: Qt's own texts.
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libcanberra-dev
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libcanberra-dev libx11-dev
     libasound2-dev fonts-liberation qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
-TEST_PACKAGES=(xvfb xdotool x11-utils imagemagick libx11-dev cups printer-driver-cups-pdf
+TEST_PACKAGES=(xvfb xdotool x11-utils imagemagick cups printer-driver-cups-pdf
     poppler-utils dbus-daemon clang-format clang-tidy cppcheck faketime
     desktop-file-utils appstream dpkg-dev file binutils
     pulseaudio pulseaudio-utils libcanberra-pulse sound-theme-freedesktop x11-xserver-utils
