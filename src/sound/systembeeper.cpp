@@ -207,21 +207,24 @@ void SystemBeeper::prepare()
     m_shared->running = int(bool(m_shared->server)) + int(bool(m_shared->card));
     // A thread that cannot be started (the system out of threads) leaves
     // that way out; with neither, every beep is the platform bell.
-    const auto start = [this]<typename Way>(std::thread &thread, std::unique_ptr<Way> &way,
-                                            void (Shared::*serve)()) {
-        if (!way) {
-            return;
-        }
+    const auto start = [this](std::thread &thread, void (Shared::*serve)()) {
         try {
             thread = std::thread([shared = m_shared, serve] { (*shared.*serve)(); });
+            return true;
         } catch (const std::system_error &) {
             std::lock_guard lock(m_shared->mutex);
-            way.reset();
             --m_shared->running;
+            return false;
         }
     };
-    start(m_serverThread, m_shared->server, &Shared::serve);
-    start(m_cardThread, m_shared->card, &Shared::playCards);
+    if (m_shared->server && !start(m_serverThread, &Shared::serve)) {
+        std::lock_guard lock(m_shared->mutex);
+        m_shared->server.reset();
+    }
+    if (m_shared->card && !start(m_cardThread, &Shared::playCards)) {
+        std::lock_guard lock(m_shared->mutex);
+        m_shared->card.reset();
+    }
 }
 
 void SystemBeeper::beep()
