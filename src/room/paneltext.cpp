@@ -47,10 +47,38 @@ QFont fillBox(QFont font, const QStringList &texts, QSize box)
     return font;
 }
 
+namespace {
+
+struct Fitted
+{
+    QFont font;
+    QRectF ink;
+};
+
+// What fitting found, kept for the program's life: the view is made anew at
+// each opening, and fitting its texts to a 4K screen takes milliseconds that
+// each opening would pay again. A few entries for each screen size filled.
+Fitted fittedTo(const QFont &face, const QStringList &all, QSize box)
+{
+    static QHash<QString, Fitted> cache;
+    const QString key =
+        QStringLiteral("%1|%2x%3|").arg(face.key()).arg(box.width()).arg(box.height()) +
+        all.join(QChar(0));
+    if (const auto known = cache.constFind(key); known != cache.cend()) {
+        return *known;
+    }
+    if (cache.size() >= 64) {
+        cache.clear();
+    }
+    const QFont font = fillBox(face, all, box);
+    return *cache.insert(key, {font, inkOf(font, all)});
+}
+
+} // namespace
+
 bool PanelText::fit(const QFont &face, const QStringList &all, const QRect &box, double margin)
 {
-    const QFont fitted = fillBox(face, all, inner(box, margin).size());
-    const QRectF ink = inkOf(fitted, all);
+    const auto [fitted, ink] = fittedTo(face, all, inner(box, margin).size());
     // The ink of every text centred in the box: a new second does not shift it.
     const QPointF centred(box.center().x() + 0.5 - ink.center().x(),
                           box.center().y() + 0.5 - ink.center().y());

@@ -75,7 +75,9 @@ RoomView::RoomView(const QWidget *moderator)
     setObjectName(QStringLiteral("roomView"));
     setWindowTitle(tr("Vornaxi Timer: the clock for the room"));
     setAccessibleName(tr("The clock for the room"));
-    setWindowIcon(QIcon(QStringLiteral(":/icon.svg")));
+    // The moderator's icon itself: an icon of its own, made at each opening,
+    // would leave its drawn sizes in the pixmap cache every time.
+    setWindowIcon(m_moderator ? m_moderator->windowIcon() : QIcon(QStringLiteral(":/icon.svg")));
     // Closing it, or the program's closing, never waits on it.
     setAttribute(Qt::WA_QuitOnClose, false);
     // The moderator keeps the keyboard while the view comes and goes.
