@@ -14,19 +14,15 @@
 #include "app/frmquizdial.h"
 #include "clock/periodclock.h"
 #include "clock/ticktimer.h"
-#include "extras/resultprinter.h"
+#include "fakes.h"
 #include "room/roomview.h"
-#include "sound/beeper.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QImage>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QSvgRenderer>
 #include <QTimer>
 #include <QWindow>
 
@@ -36,27 +32,6 @@
 #include <string>
 
 namespace {
-
-class SilentBeeper final : public Beeper
-{
-public:
-    void beep() override { ++count; }
-    int count = 0;
-};
-
-// Nothing is printed in a benchmark.
-class NoPrinter final : public ResultPrinter
-{
-public:
-    void print(const ResultPage &, QObject *, Printed done) override
-    {
-        done(PrintOutcome::NoPrinter);
-    }
-    bool saveAsPdf(const ResultPage &, const QString &) override { return false; }
-    void askPdfFileName(QWidget *, const QString &, std::function<void(const QString &)>) override
-    {
-    }
-};
 
 // Counts, for the whole application, paint events per widget and timer
 // events, leaving out the benchmark's own timer.
@@ -137,8 +112,8 @@ long rssKb()
 
 struct Window
 {
-    SilentBeeper beeper;
-    NoPrinter printer;
+    CountingBeeper beeper;
+    KeepingPrinter printer;
     frmQuizdial form{beeper, printer};
     QPushButton *start = nullptr;
     TickTimer *timer = nullptr;
@@ -288,11 +263,8 @@ long long lap(QElapsedTimer &timer)
 }
 
 // The room's view alone, at a screen's size: its first showing (layout,
-// fonts fitted, first paint) and what each second costs, with the parts of
-// that paint timed on their own, as the view does them: filling the box the
-// readout's ink can reach and copying its glyphs; and the parts done once per
-// size: the font fitted and the ink of every readout measured, each glyph
-// drawn into an image, the stop sign drawn from its picture.
+// fonts fitted, first paint), a whole repaint of the stopped view (the stop
+// sign from its picture), and what each second costs once running.
 int room(int width, int height)
 {
     RoomView view(nullptr);
@@ -305,6 +277,12 @@ int room(int width, int height)
     }
     flush();
     std::printf("room_first_show_us=%lld\n", lap(timer));
+
+    const int rounds = 20;
+    for (int i = 0; i < rounds; ++i) {
+        view.repaint();
+    }
+    std::printf("room_stopped_repaint_us=%lld\n", lap(timer) / rounds);
 
     RoomState state = view.state();
     state.running = true;
@@ -326,62 +304,8 @@ int room(int width, int height)
     std::printf("room_tick_us=%lld\nroom_tick_paints=%d\n", lap(timer) / ticks,
                 counter.paintsOf("roomView"));
     qApp->removeEventFilter(&counter);
-
-    // The readout's panel fitted as the view fits it, at the view's size.
     const QRect box = view.layout().readout;
-    QFont face(QStringLiteral("Times New Roman"));
-    face.setBold(true);
-    PanelText readout;
-    readout.colour = Qt::white;
-    timer.restart();
-    readout.fit(face, readouts, box, 0.1);
-    std::printf("room_fit_readout_us=%lld\n", lap(timer));
-    std::printf("room_readout_box=%dx%d\nroom_ink_box=%dx%d\nroom_readout_px=%d\n", box.width(),
-                box.height(), readout.inkBox.width(), readout.inkBox.height(),
-                readout.font.pixelSize());
-    const int rounds = 20;
-    for (int i = 0; i < rounds; ++i) {
-        inkOf(readout.font, readouts);
-    }
-    std::printf("room_ink_of_all_readouts_us=%lld\n", lap(timer) / rounds);
-
-    QImage image(view.size(), QImage::Format_RGB32);
-    {
-        QPainter painter(&image);
-        readout.draw(painter, QStringLiteral("0123456789:"));
-    }
-    std::printf("room_glyphs_drawn_us=%lld\n", lap(timer));
-    for (int i = 0; i < rounds; ++i) {
-        QPainter painter(&image);
-        painter.fillRect(readout.inkBox, Qt::black);
-    }
-    std::printf("room_fill_us=%lld\n", lap(timer) / rounds);
-    for (int i = 0; i < rounds; ++i) {
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        readout.draw(painter, readouts.at(i + 1));
-    }
-    std::printf("room_draw_text_us=%lld\n", lap(timer) / rounds);
-
-    // The stop sign drawn from its picture at the size it takes, once per
-    // size, and copied from that image afterwards.
-    QSvgRenderer stopSign(QStringLiteral(":/stopsign.svg"));
-    QSizeF picture = stopSign.defaultSize();
-    picture.scale(view.layout().stopSign.size(), Qt::KeepAspectRatio);
-    timer.restart();
-    QImage sign(picture.toSize(), QImage::Format_ARGB32_Premultiplied);
-    sign.fill(Qt::transparent);
-    {
-        QPainter painter(&sign);
-        painter.setRenderHint(QPainter::Antialiasing);
-        stopSign.render(&painter, QRectF(QPointF(), picture));
-    }
-    std::printf("room_stop_sign_us=%lld\n", lap(timer));
-    for (int i = 0; i < rounds; ++i) {
-        QPainter painter(&image);
-        painter.drawImage(view.layout().stopSign.topLeft(), sign);
-    }
-    std::printf("room_stop_sign_copy_us=%lld\n", lap(timer) / rounds);
+    std::printf("room_readout_box=%dx%d\n", box.width(), box.height());
     return 0;
 }
 

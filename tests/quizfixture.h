@@ -8,8 +8,7 @@
 #include "app/frmquizdial.h"
 #include "app/geometry.h"
 #include "clock/ticktimer.h"
-#include "extras/resultprinter.h"
-#include "sound/beeper.h"
+#include "fakes.h"
 
 #include <QApplication>
 #include <QImage>
@@ -23,46 +22,6 @@
 // The window's client area in pixels, in its two sizes.
 inline const QSize CompactSize = Geometry::clientSize(Geometry::WindowSize::Compact);
 inline const QSize ExpandedSize = Geometry::clientSize(Geometry::WindowSize::Expanded);
-
-class CountingBeeper final : public Beeper
-{
-public:
-    void beep() override { ++count; }
-    int count = 0;
-};
-
-// Keeps every page it is handed and answers as told; never opens a dialog.
-class KeepingPrinter final : public ResultPrinter
-{
-public:
-    void print(const ResultPage &page, QObject *, Printed done) override
-    {
-        printed << page;
-        done(outcome);
-    }
-    bool saveAsPdf(const ResultPage &page, const QString &fileName) override
-    {
-        saved << page;
-        savedTo << fileName;
-        return saveSucceeds;
-    }
-    void askPdfFileName(QWidget *, const QString &suggestedName,
-                        std::function<void(const QString &)> chosen) override
-    {
-        suggested << suggestedName;
-        if (!pdfAnswer.isEmpty()) {
-            chosen(pdfAnswer);
-        }
-    }
-
-    PrintOutcome outcome = PrintOutcome::Printed;
-    bool saveSucceeds = true;
-    QString pdfAnswer; // empty: the user cancels the file dialog
-    QList<ResultPage> printed;
-    QList<ResultPage> saved;
-    QStringList savedTo;
-    QStringList suggested;
-};
 
 // The style main() sets; in place before a window takes the platform's
 // colours from it.

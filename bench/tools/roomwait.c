@@ -11,8 +11,12 @@
  *          then OPENS times: Ctrl+R, until VIEW_TITLE is mapped and painted
  *          all over; 300 ms; Ctrl+R, until it is unmapped; 300 ms. Prints
  *            rss_kb=... open1_map_us=... open1_us=... view_rss_kb=...
- *            closed_rss_kb=... open2_map_us=... open2_us=...
- *          (RSS before the first opening, with it open, after it closed).
+ *            closed_rss_kb=... closed_alive_ms=... open2_map_us=... ...
+ *          (RSS before the first opening, with it open, after it closed,
+ *          and how long after its window was mapped that last was read).
+ *        roomwait alive WINDOW_TITLE MS PROGRAM [ARGS...]
+ *          starts PROGRAM, and MS ms after WINDOW_TITLE is mapped prints
+ *          rss_kb=...: the program that never opened its view, as long alive.
  *        roomwait cycles VIEW_TITLE CYCLES SPREAD_MS PID [SCREENS REMOVE ADD]
  *          the program PID runs already, its window holding the keyboard:
  *          CYCLES times Ctrl+R until VIEW_TITLE is mapped and painted all
@@ -21,8 +25,8 @@
  *          the view's screen away and bring it back SCREENS times, while the
  *          view is open, in the middle and at the end of as many equal groups
  *          of cycles; each time the view must be unmapped, mapped again and
- *          painted all over. Prints the RSS (closed) after cycles 10, 100 and
- *          the last, the opening times (key to painted), how many keys went
+ *          painted all over. Prints the RSS (closed) after cycles 1, 10, 100
+ *          and the last, the opening times (key to painted), how many keys went
  *          unanswered for 3 s, how many views were not painted in 3 s, and
  *          how many screen changes the view followed within 3 s.
  *
@@ -54,9 +58,9 @@
 
 static Display *dpy;
 static int damage_event;
-static Window view = None;   /* the view's window, once seen mapped */
+static Window view = None; /* the view's window, once seen mapped */
 static int view_mapped;
-static Region painted;       /* drawn since the view was last mapped */
+static Region painted; /* drawn since the view was last mapped */
 static XRectangle view_rect; /* where it was mapped, root coordinates */
 static const char *view_title;
 static const char *window_title;
@@ -105,8 +109,8 @@ static void handle(XEvent *ev)
 static int view_painted(void)
 {
     return view_mapped && view_rect.width > 0 &&
-           XRectInRegion(painted, view_rect.x, view_rect.y, view_rect.width,
-                         view_rect.height) == RectangleIn;
+        XRectInRegion(painted, view_rect.x, view_rect.y, view_rect.width, view_rect.height) ==
+        RectangleIn;
 }
 
 /* Handles events until done() holds or the time is up; status 0 if it held. */
@@ -184,9 +188,8 @@ static void end_child(pid_t pid)
     waitpid(pid, NULL, 0);
 }
 
-static int launch(int opens, char **program)
+static pid_t start(char **program)
 {
-    long long t0 = now_us();
     pid_t pid = fork();
     if (pid == 0) {
         close(ConnectionNumber(dpy));
@@ -195,15 +198,36 @@ static int launch(int opens, char **program)
     }
     if (pid < 0) {
         perror("roomwait: fork");
-        return 1;
+        return -1;
     }
     if (wait_for(window_mapped, 30000000LL)) {
         fprintf(stderr, "roomwait: no window titled '%s' within 30 s\n", window_title);
         end_child(pid);
-        return 1;
+        return -1;
     }
+    return pid;
+}
+
+static int alive(int ms, char **program)
+{
+    pid_t pid = start(program);
+    if (pid < 0)
+        return 1;
+    sleep_ms(ms);
+    printf("rss_kb=%ld\n", rollup_kb(pid, "Rss"));
+    end_child(pid);
+    return 0;
+}
+
+static int launch(int opens, char **program)
+{
+    long long t0 = now_us();
+    pid_t pid = start(program);
+    if (pid < 0)
+        return 1;
+    long long mapped_at = now_us();
     sleep_ms(500);
-    printf("startup_us=%lld rss_kb=%ld", now_us() - t0, rollup_kb(pid, "Rss"));
+    printf("startup_us=%lld rss_kb=%ld", mapped_at - t0, rollup_kb(pid, "Rss"));
     for (int k = 1; k <= opens; ++k) {
         long long t = ctrl_r();
         if (wait_for(is_mapped, 10000000LL)) {
@@ -229,7 +253,8 @@ static int launch(int opens, char **program)
         }
         sleep_ms(300);
         if (k == 1)
-            printf(" closed_rss_kb=%ld", rollup_kb(pid, "Rss"));
+            printf(" closed_rss_kb=%ld closed_alive_ms=%lld", rollup_kb(pid, "Rss"),
+                   (now_us() - mapped_at) / 1000);
     }
     printf("\n");
     end_child(pid);
@@ -309,7 +334,7 @@ static int cycles(int n, long long spread_us, pid_t pid, int screens, const char
         ctrl_r();
         if (wait_for(is_unmapped, 3000000LL))
             ++unanswered;
-        if (k == 10 || k == 100 || k == n) {
+        if (k == 1 || k == 10 || k == 100 || k == n) {
             pump_until(now_us() + 200000);
             if (k == n)
                 printf("rss_after_last_kb=%ld\n", rollup_kb(pid, "Rss"));
@@ -333,11 +358,14 @@ static int cycles(int n, long long spread_us, pid_t pid, int screens, const char
 int main(int argc, char *argv[])
 {
     int launching = argc >= 6 && strcmp(argv[1], "launch") == 0;
+    int living = argc >= 5 && strcmp(argv[1], "alive") == 0;
     int cycling = (argc == 6 || argc == 9) && strcmp(argv[1], "cycles") == 0;
-    if (!launching && !cycling) {
-        fprintf(stderr, "usage: roomwait launch WINDOW_TITLE VIEW_TITLE OPENS PROGRAM [ARGS...]\n"
-                        "       roomwait cycles VIEW_TITLE CYCLES SPREAD_MS PID"
-                        " [SCREENS REMOVE_CMD ADD_CMD]\n");
+    if (!launching && !living && !cycling) {
+        fprintf(stderr,
+                "usage: roomwait launch WINDOW_TITLE VIEW_TITLE OPENS PROGRAM [ARGS...]\n"
+                "       roomwait alive WINDOW_TITLE MS PROGRAM [ARGS...]\n"
+                "       roomwait cycles VIEW_TITLE CYCLES SPREAD_MS PID"
+                " [SCREENS REMOVE_CMD ADD_CMD]\n");
         return 2;
     }
     dpy = XOpenDisplay(NULL);
@@ -361,6 +389,10 @@ int main(int argc, char *argv[])
         window_title = argv[2];
         view_title = argv[3];
         status = launch(atoi(argv[4]), argv + 5);
+    } else if (living) {
+        window_title = argv[2];
+        view_title = "";
+        status = alive(atoi(argv[3]), argv + 4);
     } else {
         view_title = argv[2];
         /* The view may be open already: find it among the root's children. */

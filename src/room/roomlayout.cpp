@@ -28,6 +28,13 @@ QRect centredIn(const QRect &space, double aspect)
 
 } // namespace
 
+QFont RoomFaces::face(const char *family)
+{
+    QFont font(QString::fromLatin1(family));
+    font.setBold(true);
+    return font;
+}
+
 RoomLayout roomLayout(QSize size, bool withName, bool withTotal)
 {
     const int w = size.width();

@@ -5,6 +5,7 @@
 // Where the room's view draws what it shows, in which faces, and on which
 // screen: plain values and functions, decided without a display.
 
+#include <QFont>
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -29,6 +30,12 @@ inline constexpr const char *Digit = "Arial";
 inline constexpr const char *Readout = "Times New Roman"; // not translated
 inline constexpr const char *Total = "Times New Roman"; // not translated
 inline constexpr const char *Name = "MS Sans Serif"; // not translated
+// A face as the view draws it (in bold).
+QFont face(const char *family);
+// The share of a panel's shorter side its text keeps clear of the edges:
+// the digit's panel is its own frame, the others' texts need air.
+inline constexpr double DigitMargin = 0.03;
+inline constexpr double TextMargin = 0.1;
 } // namespace RoomFaces
 
 // Where the view goes, a screen (its index among the screens), whether it

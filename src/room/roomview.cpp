@@ -23,13 +23,6 @@ namespace {
 // The pointer goes from a full-screen view after this long without moving.
 constexpr int PointerIdleMs = 2000;
 
-QFont face(const char *family)
-{
-    QFont font(QString::fromLatin1(family));
-    font.setBold(true);
-    return font;
-}
-
 const QStringList &digits()
 {
     static const QStringList all{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
@@ -93,7 +86,7 @@ RoomView::RoomView(const QWidget *moderator)
     m_digit.keepGlyphs = false;
     m_readout.colour = QColor::fromRgb(ColourScheme::Readout.text);
     m_total.colour = QColor::fromRgb(ColourScheme::Score.text);
-    m_nameFont = face(RoomFaces::Name);
+    m_nameFont = RoomFaces::face(RoomFaces::Name);
 
     m_pointerIdle.setSingleShot(true);
     m_pointerIdle.setInterval(PointerIdleMs);
@@ -161,9 +154,10 @@ void RoomView::describe()
 void RoomView::relayout()
 {
     m_layout = roomLayout(size(), !m_state.teamName.isEmpty(), m_state.totalShown);
-    bool dropped = m_digit.fit(face(RoomFaces::Digit), digits(), m_layout.digit, 0.03);
-    dropped |= m_readout.fit(face(RoomFaces::Readout), readouts(), m_layout.readout, 0.1);
-    dropped |= m_total.fit(face(RoomFaces::Total), totals(), m_layout.total, 0.1);
+    using namespace RoomFaces;
+    bool dropped = m_digit.fit(face(Digit), digits(), m_layout.digit, DigitMargin);
+    dropped |= m_readout.fit(face(Readout), readouts(), m_layout.readout, TextMargin);
+    dropped |= m_total.fit(face(Total), totals(), m_layout.total, TextMargin);
     if (dropped) {
         giveBackFreedMemory();
     }

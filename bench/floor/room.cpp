@@ -1,0 +1,124 @@
+// SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The floor for the room's view: the least a full-screen window showing the
+// readout costs to open and to keep running. A window with one line of text,
+// whose Ctrl+R opens and closes a second one, built when first asked for,
+// full screen on the largest other screen, that shows one label where the
+// view puts its readout, in the readout's face, size and colours (all taken
+// from the view's own layout and fitting, so that the two cannot drift
+// apart). The label shows the next second every second from start, as the
+// view does while the period runs; a closed window repaints nothing.
+#include "app/geometry.h"
+#include "clock/periodclock.h"
+#include "extras/colourscheme.h"
+#include "room/paneltext.h"
+#include "room/roomlayout.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+namespace {
+
+class RoomFloor : public QWidget
+{
+public:
+    RoomFloor()
+    {
+        setWindowTitle(QStringLiteral("Vornaxi Floor: room"));
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        QPalette colours = palette();
+        colours.setColor(QPalette::Window, Qt::black);
+        colours.setColor(QPalette::WindowText, QColor::fromRgb(ColourScheme::Readout.text));
+        setPalette(colours);
+        m_readout.setAutoFillBackground(true);
+        QPalette panel = m_readout.palette();
+        panel.setColor(QPalette::Window, QColor::fromRgb(ColourScheme::Readout.background));
+        m_readout.setPalette(panel);
+        m_readout.setAlignment(Qt::AlignCenter);
+    }
+
+    void setReadout(const QString &text) { m_readout.setText(text); }
+
+protected:
+    void resizeEvent(QResizeEvent *) override
+    {
+        const QRect box = roomLayout(size(), false, false).readout;
+        m_readout.setGeometry(box);
+        m_readout.setFont(fillBox(RoomFaces::face(RoomFaces::Readout), PeriodClock::allReadouts(),
+                                  inner(box, RoomFaces::TextMargin).size()));
+    }
+
+private:
+    QLabel m_readout{this};
+};
+
+void toggleRoom(std::unique_ptr<RoomFloor> &room, const QWidget &window, const QString &text)
+{
+    if (room && room->isVisible()) {
+        room->close();
+        return;
+    }
+    if (!room) {
+        room = std::make_unique<RoomFloor>();
+        room->setReadout(text);
+    }
+    QScreen *target = nullptr;
+    for (QScreen *screen : QGuiApplication::screens()) {
+        const QSize size = screen->size();
+        if (screen != window.screen() &&
+            (!target ||
+             size.width() * size.height() > target->size().width() * target->size().height())) {
+            target = screen;
+        }
+    }
+    if (!target) {
+        target = window.screen();
+    }
+    room->setScreen(target);
+    // No window manager fills the screen: the window is given its geometry.
+    room->setGeometry(target->geometry());
+    room->setWindowState(Qt::WindowFullScreen);
+    room->show();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Vornaxi Floor"));
+    // The compact window's size, so both map the same number of pixels.
+    window.resize(Geometry::clientSize(Geometry::WindowSize::Compact));
+    new QLabel(QStringLiteral("1:00"), &window);
+
+    const QStringList readouts = PeriodClock::allReadouts();
+    qsizetype second = 0;
+    std::unique_ptr<RoomFloor> room;
+    auto *open = new QAction(&window);
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    window.addAction(open);
+    QObject::connect(open, &QAction::triggered, &window,
+                     [&] { toggleRoom(room, window, readouts.at(second)); });
+    QTimer seconds;
+    seconds.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&seconds, &QTimer::timeout, &window, [&] {
+        second = (second + 1) % readouts.size();
+        if (room) {
+            room->setReadout(readouts.at(second));
+        }
+    });
+    seconds.start(1000);
+
+    window.show();
+    // The keyboard, without a window manager to give it (as the program does).
+    window.activateWindow();
+    return app.exec();
+}
