@@ -3,11 +3,11 @@
 //
 // The floor for the room's view: the least a full-screen window showing the
 // readout costs to open and to keep running. A window with one line of text,
-// whose Ctrl+R opens and closes a second one, built when first asked for,
-// full screen on the largest other screen, that shows one label where the
-// view puts its readout, in the readout's face, size and colours (all taken
-// from the view's own layout and fitting, so that the two cannot drift
-// apart). The label shows the next second every second from start, as the
+// whose Ctrl+R opens and closes a second one, built when asked for, full
+// screen on the largest other screen and destroyed at closing, that shows one
+// label where the view puts its readout, in the readout's face, size and
+// colours (all taken from the view's own layout and fitting, so that the two
+// cannot drift apart). The label shows the next second every second from start, as the
 // view does while the period runs; a closed window repaints nothing.
 #include "app/geometry.h"
 #include "clock/periodclock.h"
@@ -62,7 +62,10 @@ private:
 void toggleRoom(std::unique_ptr<RoomFloor> &room, const QWidget &window, const QString &text)
 {
     if (room && room->isVisible()) {
+        // Destroyed, as the view is, so that closing gives back what the
+        // window held: a later opening builds it again.
         room->close();
+        room.release()->deleteLater();
         return;
     }
     if (!room) {
