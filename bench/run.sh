@@ -5,7 +5,7 @@
 # Builds the benchmarks (Release, in build-bench/) and runs them; prints the
 # table and writes it to bench/results.md.
 #
-# usage: bench/run.sh [--full | --fallback | --room | --notes]
+# usage: bench/run.sh [--full | --fallback | --room | --web | --notes]
 #   default     about 6 minutes: the 1000 ms tick case as 20 ticks, CPU over
 #               15 s stopped and 15 s running, no whole period under Xvfb, no
 #               room's view
@@ -13,27 +13,30 @@
 #               three whole four-minute periods of the real program, one
 #               heard through a sound server and recorded, and without a
 #               server one through the sound card, recorded, and one as X
-#               bells, stamped; and the room's view (bench/room.sh, about 15
-#               minutes)
+#               bells, stamped; the room's view (bench/room.sh, about 15
+#               minutes); and, as root, the clock on phones (bench/web.sh)
 #   --fallback  about 9 minutes: the two periods without a sound server
 #               alone; prints their rows and leaves bench/results.md as it is
 #   --room      about 15 minutes: the room's view alone; its rows replace
 #               those of bench/results.md's part for the room, the other
 #               part kept as it is
+#   --web       about 10 minutes, as root: the clock on phones and tablets
+#               alone (bench/web.sh); its rows replace those of its part
 #   --notes     measures nothing: bench/results.md with bench/notes.md as it
 #               is now, every part's figures kept
 # bench/results.md is kept in parts, each under the line naming the run and
 # commit that measured it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-FULL=0 FALLBACK=0 ROOM=0 NOTES=0
+FULL=0 FALLBACK=0 ROOM=0 WEB=0 NOTES=0
 case ${1:-} in
 --notes) NOTES=1 ;;
---full) FULL=1 ROOM=1 ;;
+--full) FULL=1 ROOM=1 WEB=$([ "$(id -u)" -eq 0 ] && echo 1 || echo 0) ;;
 --fallback) FALLBACK=1 ;;
 --room) ROOM=1 ;;
+--web) WEB=1 ;;
 "") ;;
-*) echo "usage: $0 [--full | --fallback | --room | --notes]" >&2; exit 2 ;;
+*) echo "usage: $0 [--full | --fallback | --room | --web | --notes]" >&2; exit 2 ;;
 esac
 
 B=build-bench
@@ -61,8 +64,10 @@ trap 'stop_load; rm -rf "$WORK"' EXIT
 ROWS=()
 MISSES=0
 ROOM_FROM=0 # where the rows of the room's view begin
+WEB_FROM=0  # and those of the clock on phones
 LOAD_BEFORE=$(cut -d' ' -f1-3 /proc/loadavg)
 LOAD_ROOM_BEFORE=$LOAD_BEFORE
+LOAD_WEB_BEFORE=$LOAD_BEFORE
 # row FIGURE MEASURED GOAL FLOOR RATIO MET(yes|no|...)
 row() {
     ROWS+=("| $1 | $2 | $3 | $4 | $5 | $6 |")
@@ -164,7 +169,7 @@ part() { # NAME TITLE MEASURED(0|1) MADE_BY LOAD_BEFORE FROM TO
     fi
     echo
 }
-# write_results MAIN ROOM: results.md with the parts measured (1) replaced
+# write_results MAIN ROOM WEB: results.md with the parts measured (1) replaced
 write_results() {
 local RUN_NAME="Run of \`bench/run.sh\`"
 [ "$FULL" -eq 1 ] && RUN_NAME="Full run of \`bench/run.sh --full\`"
@@ -175,7 +180,10 @@ local RUN_NAME="Run of \`bench/run.sh\`"
         "$LOAD_BEFORE" 0 "$ROOM_FROM"
     part room "The room's view" "$2" \
         "$([ "$FULL" -eq 1 ] && echo "$RUN_NAME" || echo "Run of \`bench/run.sh --room\`")" \
-        "$LOAD_ROOM_BEFORE" "$ROOM_FROM" "${#ROWS[@]}"
+        "$LOAD_ROOM_BEFORE" "$ROOM_FROM" "$WEB_FROM"
+    part web "The clock on phones and tablets" "${3:-0}" \
+        "$([ "$FULL" -eq 1 ] && echo "$RUN_NAME" || echo "Run of \`bench/run.sh --web\`")" \
+        "$LOAD_WEB_BEFORE" "$WEB_FROM" "${#ROWS[@]}"
     echo "<!-- end of the parts -->"
     echo
     cat bench/notes.md
@@ -184,7 +192,7 @@ mv "$WORK/results.md" "$RESULTS"
 }
 
 if [ "$NOTES" -eq 1 ]; then
-    write_results 0 0
+    write_results 0 0 0
     echo "bench/results.md: the notes brought up to date, every part's figures kept"
     exit 0
 fi
@@ -197,7 +205,7 @@ if [ "$FALLBACK" -eq 1 ]; then
     exit "$MISSES"
 fi
 
-room_only() { [ "$ROOM" -eq 1 ] && [ "$FULL" -eq 0 ]; }
+room_only() { [ "$FULL" -eq 0 ] && { [ "$ROOM" -eq 1 ] || [ "$WEB" -eq 1 ]; }; }
 
 if ! room_only; then
 # ---- 1: the tick scheduler --------------------------------------------------
@@ -416,8 +424,61 @@ else
     row "Room's view (opening, running, memory, 1000 openings during a period)" "not run (bench/run.sh --full or --room)" "" "" "" "not run"
 fi
 
+# ---- 7: the clock on phones and tablets ------------------------------------------------
+WEB_FROM=${#ROWS[@]}
+LOAD_WEB_BEFORE=$(cut -d' ' -f1-3 /proc/loadavg)
+if [ "$WEB" -eq 1 ]; then
+    echo "== 7: the clock on phones and tablets, in a network namespace under Xvfb"
+    bench/web.sh "$B" 30 60 "$WORK/web" | sed 's/^/   /'
+    V="$WORK/web"
+    met=no
+    [ "$(get "$V" off_maps)" -eq 0 ] && [ "$(get "$V" on_maps)" -gt 0 ] && met=yes
+    row "Never turned on: libmicrohttpd's and libqrencode's mappings in the program" \
+        "$(get "$V" off_maps) before Ctrl+L; $(get "$V" on_maps) after" \
+        "none until first needed" "" "" "$met"
+    lat=$(get "$V" latency_ms)
+    # pct P: the P-th percentile of the latencies (nearest rank)
+    pct() { tr ',' '\n' | sort -g | awk -v p="$1" '{ a[NR] = $1 } END { k = int((p * NR + 99) / 100); print a[k < 1 ? 1 : k] }'; }
+    p99=$(pct 99 <<<"$lat")
+    n=$(tr ',' '\n' <<<"$lat" | grep -c .)
+    met=no
+    [ "$n" -ge $((60 - 3)) ] && awk -v p="$p99" 'BEGIN { exit !(p <= 30) }' && met=yes
+    row "The moderator's readout repainted to the page's painted, headless Chromium 390x844 on the same machine, $n seconds of a period" \
+        "median $(pct 50 <<<"$lat") ms, p99 $p99 ms, max $(pct 100 <<<"$lat") ms (window repaints seen $(get "$V" latency_window_paints), page paints $(get "$V" latency_page_paints))" \
+        "p99 at most 30 ms" "(no floor)" "" "$met"
+    phase=$(get "$V" phase_s)
+    # slope: least squares of Y over the viewers, per viewer
+    slope() { printf '%s\n' "$@" | awk '{ x = $1; y = $2; n++; sx += x; sy += y; sxx += x * x; sxy += x * y }
+        END { printf "%.3f", (n * sxy - sx * sy) / (n * sxx - sx * sx) }'; }
+    mem=$(slope "0 $(get "$V" viewers0_rss_kb)" "250 $(get "$V" viewers250_rss_kb)" "1000 $(get "$V" viewers1000_rss_kb)")
+    cpu=$(slope "0 $(get "$V" viewers0_cpu_ns)" "250 $(get "$V" viewers250_cpu_ns)" "1000 $(get "$V" viewers1000_cpu_ns)" |
+        awk -v s="$phase" '{ printf "%.2f", $1 / 1000 / s }')
+    every=no
+    [ "$(get "$V" viewers1000_same_events)" -eq 1000 ] && [ "$(get "$V" viewers1000_closed)" -eq 0 ] &&
+        [ "$(get "$V" viewers1000_data_min)" -ge $((phase - 1)) ] &&
+        [ "$(get "$V" viewers250_same_events)" -eq 250 ] && every=yes
+    met=no
+    [ "$every" = yes ] && awk -v m="$mem" -v c="$cpu" 'BEGIN { exit !(m <= 40 && c <= 10) }' && met=yes
+    row "Viewers on the loopback during a period, $phase s each: 0, 250, 1000 event streams" \
+        "memory $mem kB a viewer, CPU $cpu us a viewer-second (RSS $(get "$V" viewers0_rss_kb), $(get "$V" viewers250_rss_kb), $(get "$V" viewers1000_rss_kb) kB; CPU $(get "$V" viewers0_cpu_ns | awk -v s="$phase" '{ printf "%d", $1 / 1000 / s }'), $(get "$V" viewers250_cpu_ns | awk -v s="$phase" '{ printf "%d", $1 / 1000 / s }'), $(get "$V" viewers1000_cpu_ns | awk -v s="$phase" '{ printf "%d", $1 / 1000 / s }') us a second); every stream every event: $every (1000: $(get "$V" viewers1000_same_events) the same, data events $(get "$V" viewers1000_data_min) to $(get "$V" viewers1000_data_max), beats $(get "$V" viewers1000_beats_min) to $(get "$V" viewers1000_beats_max), dropped $(get "$V" viewers1000_closed))" \
+        "each gets every event; at most 40 kB and 10 us a viewer-second (the slope)" "0 viewers, same run" "" "$met"
+    bells=$(get "$V" hostile_bells)
+    IFS=, read -ra t <<<"$bells"
+    n=${#t[@]} span=$((t[${#t[@]} - 1] - t[0]))
+    late=$(tr ',' '\n' <<<"$bells" | awk 'NR == 1 { t0 = $1 } { d = $1 - t0 - 60000 * (NR - 1); if (d * d > m * m) m = d } END { printf "%+d", m }')
+    answers=$(grep '^hostile_status_' "$V" | sed 's/^hostile_status_//; s/=/: /' | paste -sd, | sed 's/,/, /g')
+    met=no
+    [ "$n" -eq 5 ] && [ "$(abs "$late")" -le 5 ] && [ "$(get "$V" hostile_running)" = yes ] &&
+        [ "$(get "$V" hostile_viewers_same_events)" -eq "$(get "$V" hostile_viewers_open)" ] && met=yes
+    row "A whole period with 1000 viewers and the hostile client (bench/tools/webload hostile) running throughout" \
+        "$n bells, first to last $span ms, the latest $late ms off its minute; hostile rounds $(get "$V" hostile_rounds), answers by status: ${answers:-none}, unanswered $(get "$V" hostile_unanswered); viewers $(get "$V" hostile_viewers_open) open at the end, $(get "$V" hostile_viewers_same_events) with every event, $(get "$V" hostile_viewers_closed) dropped" \
+        "every bell within 5 ms of its second; every viewer every event" "(no floor)" "$late ms" "$met"
+else
+    row "The clock on phones and tablets" "not run (bench/run.sh --web, as root)" "" "" "" "not run"
+fi
+
 # ---- the table ---------------------------------------------------------------------
-write_results "$(room_only && echo 0 || echo 1)" "$ROOM"
+write_results "$(room_only && echo 0 || echo 1)" "$ROOM" "$WEB"
 echo
 cat "$RESULTS"
 echo

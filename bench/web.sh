@@ -1,0 +1,159 @@
+#!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# The clock on phones and tablets, measured from outside, in a network
+# namespace of its own (only its loopback: nothing listens on the machine's
+# network) under a private Xvfb without a window manager; the beeps are X
+# bells, stamped by the X server.
+#   off:      what the program maps before the entry is checked, and after
+#   latency:  a period's seconds, from the moderator's readout repainted (X
+#             DAMAGE, on the wall clock) to the page's readout painted in a
+#             headless Chromium (the frame after the text changed, on the same
+#             clock)
+#   viewers:  during the same period, 0, 250 and 1000 event streams in turn
+#             (bench/tools/webload): the program's RSS and CPU with each, and
+#             whether every stream got every event
+#   hostile:  a whole period with 1000 streams and the hostile client running
+#             throughout: its bells, and what the hostile client was answered
+#
+# usage: web.sh BUILD_DIR PHASE_S LATENCY_S OUT   (as root, for the namespace)
+# Writes key=value lines to OUT; bench/run.sh turns them into the table.
+# shellcheck disable=SC2317,SC2154  # predicates are called through poll_until; layout.sh
+set -u
+[ $# -eq 4 ] || { echo "usage: $0 BUILD_DIR PHASE_S LATENCY_S OUT" >&2; exit 2; }
+[ "$(id -u)" -eq 0 ] || { echo "web.sh: needs root, for a network namespace" >&2; exit 77; }
+B=$(realpath "$1") PHASE_S=$2 LATENCY_S=$3 OUT=$(realpath "$4")
+BROWSER_DIR=$B/browser
+if [ -z "${VORNAXI_WEB_BENCH_NETWORK:-}" ]; then
+    install_browser_driver "$(dirname "$0")/../tests/e2e/browser" "$BROWSER_DIR" || exit 1
+    exec env VORNAXI_WEB_BENCH_NETWORK=1 unshare -n bash "$0" "$@"
+fi
+APP_BIN=$B/main/vornaxi-timer
+# shellcheck source=tests/e2e/lib.sh
+. "$(dirname "$0")/../tests/e2e/lib.sh"
+: >"$OUT"
+put() { echo "$1=$2" >>"$OUT"; }
+ip link set lo up || die "no loopback in the namespace"
+
+PHONES_TITLE="The clock on phones and tablets"
+XVFB_SCREEN=1280x1024x24 start_xvfb
+start_bellcount "$B/bellstamp"
+
+# share: Ctrl+L, the small window moved off the moderator's, and LINK, PORT,
+# TOKEN read off its QR code
+share() {
+    keys ctrl+l
+    poll_until 5000 window_up "$PHONES_TITLE" || die "Ctrl+L showed no window"
+    xdotool windowmove "$(window_id "$PHONES_TITLE")" 600 0
+    sleep 0.5
+    import -silent -window "$(window_id "$PHONES_TITLE")" -depth 8 "png:$E2E_WORK/phones.png"
+    LINK=$(zbarimg --raw -q "$E2E_WORK/phones.png") || die "no QR code in the small window"
+    [[ $LINK =~ ^http://127\.0\.0\.1:([0-9]+)/([0-9A-F]+)/$ ]] || die "not a link of the loopback: $LINK"
+    PORT=${BASH_REMATCH[1]} TOKEN=${BASH_REMATCH[2]}
+}
+maps_of() { grep -c -E 'libmicrohttpd|libqrencode' /proc/"$APP_PID"/maps; }
+rss_kb() { sed -n 's/^Rss:\s*//p' /proc/"$APP_PID"/smaps_rollup | cut -d' ' -f1; }
+cpu_ns() { cat /proc/"$APP_PID"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { print s }'; }
+start_clock() {
+    local before
+    before=$(bell_count)
+    click_on cmdStart
+    poll_until 2000 bells_at_least $((before + 1)) || die "no bell after Start"
+}
+# viewers N FILE: N streams, until stop_viewers; 0 when all had their first state
+viewers() {
+    "$B/webload" viewers "$PORT" "/$TOKEN/events" "$1" >"$2" 2>>"$E2E_WORK/webload.err" &
+    VIEWERS_PID=$!
+    E2E_PIDS+=("$VIEWERS_PID")
+    poll_until 30000 grep -q '^ready' "$2"
+}
+stop_viewers() { kill -TERM "$VIEWERS_PID" && wait "$VIEWERS_PID"; }
+
+start_app "$APP_BIN"
+sleep 1
+put off_maps "$(maps_of)"
+share
+put on_maps "$(maps_of)"
+
+# ---- latency: the window's readout repainted to the page's painted ---------------
+region r Label9 0
+serve_browser() {
+    mkfifo "$E2E_WORK/bridge.in" "$E2E_WORK/bridge.out"
+    node "$BROWSER_DIR/bridge.js" <"$E2E_WORK/bridge.in" >"$E2E_WORK/bridge.out" 2>>"$E2E_WORK/bridge.log" &
+    E2E_PIDS+=("$!")
+    exec 3>"$E2E_WORK/bridge.in" 4<"$E2E_WORK/bridge.out"
+}
+browse() {
+    local IFS=$'\t' status
+    echo "$*" >&3
+    IFS=$'\t' read -r status ANSWER <&4
+    [ "$status" = ok ] || { echo "# $1: $ANSWER" >&2; return 1; }
+}
+serve_browser
+browse launch phone chromium 390 844 || die "no browser"
+browse goto phone "$LINK" || die "the page did not load"
+# Each change of the readout's text, stamped in the frame that paints it.
+browse eval phone "(() => { window.paints = []; const el = document.getElementById('readout');
+    new MutationObserver(() => { const text = el.textContent.trim();
+        requestAnimationFrame(() => window.paints.push([performance.timeOrigin + performance.now(), text])); })
+    .observe(el, { childList: true, characterData: true, subtree: true }); return true; })()" ||
+    die "cannot watch the page"
+"$B/paintstamps" "${r[0]}" "${r[1]}" $((r[2] - r[0] + 1)) $((r[3] - r[1] + 1)) $((LATENCY_S + 3)) \
+    >"$E2E_WORK/window_paints" &
+STAMPS=$!
+sleep 1
+start_clock
+sleep "$LATENCY_S"
+browse eval phone "JSON.stringify(window.paints)" || die "no paints from the page"
+echo "$ANSWER" | python3 -c 'import json, sys; [print("%.3f %s" % (t, s)) for t, s in json.loads(json.load(sys.stdin))]' \
+    >"$E2E_WORK/page_paints"
+wait "$STAMPS"
+browse close phone
+# For each second the page painted, the window's repaint of that second: the
+# last one before it, no more than a second before.
+put latency_ms "$(awk 'NR == FNR { w[n++] = $1; next }
+    { k = -1; for (i = 0; i < n; i++) if (w[i] <= $1) k = i;
+      if (k >= 0 && $1 - w[k] < 1000) printf "%s%.2f", (m++ ? "," : ""), $1 - w[k] }' \
+    "$E2E_WORK/window_paints" "$E2E_WORK/page_paints")"
+put latency_window_paints "$(wc -l <"$E2E_WORK/window_paints")"
+put latency_page_paints "$(wc -l <"$E2E_WORK/page_paints")"
+
+# ---- viewers: 0, 250, 1000 in turn, the period running -------------------------------
+for n in 0 250 1000; do
+    if [ "$n" -gt 0 ]; then
+        viewers "$n" "$E2E_WORK/viewers$n" || die "$n viewers did not all connect"
+    fi
+    sleep 2
+    a=$(cpu_ns)
+    sleep "$PHASE_S"
+    b=$(cpu_ns)
+    put "viewers${n}_rss_kb" "$(rss_kb)"
+    put "viewers${n}_cpu_ns" $((b - a))
+    if [ "$n" -gt 0 ]; then
+        stop_viewers
+        sed "s/^/viewers${n}_/" "$E2E_WORK/viewers$n" | grep -v '^viewers[0-9]*_ready ' >>"$OUT"
+    fi
+done
+put phase_s "$PHASE_S"
+stop_pid "$APP_PID"
+
+# ---- hostile: a period with 1000 viewers and the hostile client ------------------------
+start_app "$APP_BIN"
+sleep 1
+share
+viewers 1000 "$E2E_WORK/viewers_hostile" || die "1000 viewers did not all connect"
+"$B/webload" hostile "$PORT" "$TOKEN" >"$E2E_WORK/hostile" 2>>"$E2E_WORK/webload.err" &
+HOSTILE=$!
+E2E_PIDS+=("$HOSTILE")
+BELL_BEFORE=$(bell_count)
+start_clock
+poll_until 250000 bells_at_least $((BELL_BEFORE + 5)) || fail "fewer than five bells in 250 s"
+sleep 3 # room for a wrong sixth bell
+kill -TERM "$HOSTILE" && wait "$HOSTILE"
+stop_viewers
+put hostile_bells "$(grep '^[0-9]' "$BELL_LOG" | tail -n +$((BELL_BEFORE + 1)) | cut -d' ' -f1 | paste -sd,)"
+sed 's/^/hostile_/' "$E2E_WORK/hostile" >>"$OUT"
+sed 's/^/hostile_viewers_/' "$E2E_WORK/viewers_hostile" | grep -v '_ready ' >>"$OUT"
+put hostile_running "$(app_running && echo yes || echo no)"
+finish >/dev/null
