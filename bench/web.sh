@@ -58,7 +58,7 @@ cpu_ns() { cat /proc/"$APP_PID"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } 
 start_clock() {
     local before
     before=$(bell_count)
-    click_on cmdStart
+    click_on start
     poll_until 2000 bells_at_least $((before + 1)) || die "no bell after Start"
 }
 # viewers N FILE: N streams, until stop_viewers; 0 when all had their first state
