@@ -151,6 +151,21 @@ void RoomView::setState(const RoomState &state)
     }
 }
 
+void RoomView::setCode(const QImage &code)
+{
+    if (code == m_code) {
+        return;
+    }
+    const bool newShape = code.isNull() != m_code.isNull();
+    m_code = code;
+    if (newShape) {
+        relayout();
+        update();
+    } else {
+        update(m_layout.code);
+    }
+}
+
 void RoomView::describe()
 {
     setAccessibleDescription(m_state.running ? m_state.readout : tr("The clock is stopped"));
@@ -158,7 +173,8 @@ void RoomView::describe()
 
 void RoomView::relayout()
 {
-    m_layout = roomLayout(size(), !m_state.teamName.isEmpty(), m_state.totalShown);
+    m_layout =
+        roomLayout(size(), !m_state.teamName.isEmpty(), m_state.totalShown, !m_code.isNull());
     bool dropped = m_digit.fit(face(RoomFaces::Digit), digits(), m_layout.digit, 0.03);
     dropped |= m_readout.fit(face(RoomFaces::Readout), readouts(), m_layout.readout, 0.1);
     dropped |= m_total.fit(face(RoomFaces::Total), totals(), m_layout.total, 0.1);
@@ -224,6 +240,14 @@ void RoomView::paintEvent(QPaintEvent *event)
     }
     if (!m_state.running && dirty.intersects(m_layout.stopSign)) {
         paintStopSign(painter);
+    }
+    if (!m_code.isNull() && dirty.intersects(m_layout.code)) {
+        // Whole pixels a module, unsmoothed: a camera needs sharp edges.
+        const int module = std::max(1, m_layout.code.width() / m_code.width());
+        QRect where(QPoint(), m_code.size() * module);
+        where.moveCenter(m_layout.code.center());
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(where, m_code);
     }
     if (!m_state.teamName.isEmpty() && dirty.intersects(m_layout.name)) {
         const QRect box = inner(m_layout.name, 0.04);
