@@ -534,7 +534,7 @@ bool ClockServer::start()
     m_token = newToken();
     auto core = std::make_unique<ClockServerCore>(this, api, m_page, m_token.toLatin1(), m_state);
     if (!core->listen(m_firstPort, m_idleTimeout, limit)) {
-        m_error = tr("No port from %1 to %2 could be listened on.")
+        m_error = tr("None of the ports %1 to %2 is free.")
                       .arg(m_firstPort)
                       .arg(m_firstPort + portsTried - 1);
         return false;
