@@ -1,9 +1,11 @@
 # Debian 12 packages the program and its tests need; sourced by run.sh and test.sh.
 
 # qt6-tools-dev: CMake's Qt Linguist tools (qt_add_translations), whose lupdate
-# and lrelease are qt6-l10n-tools; qt6-translations-l10n: Qt's own texts.
+# and lrelease are qt6-l10n-tools; qt6-translations-l10n: Qt's own texts;
+# libmicrohttpd-dev: the header of the server for phones (the library itself
+# is loaded at run time).
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libcanberra-dev libx11-dev
-    libasound2-dev fonts-liberation qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    libasound2-dev fonts-liberation qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libmicrohttpd-dev
     libqrencode-dev)
 TEST_PACKAGES=(xvfb xdotool x11-utils imagemagick cups printer-driver-cups-pdf
     poppler-utils dbus-daemon clang-format clang-tidy cppcheck faketime

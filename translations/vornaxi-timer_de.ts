@@ -129,6 +129,17 @@
     </message>
 </context>
 <context>
+    <name>ClockServer</name>
+    <message>
+        <source>The web server library could not be loaded: %1</source>
+        <translation>Die Bibliothek des Webservers konnte nicht geladen werden: %1</translation>
+    </message>
+    <message>
+        <source>None of the ports %1 to %2 is free.</source>
+        <translation>Keiner der Ports %1 bis %2 ist frei.</translation>
+    </message>
+</context>
+<context>
     <name>PeriodClock</name>
     <message>
         <source>Stop/Reset</source>

@@ -129,6 +129,17 @@
     </message>
 </context>
 <context>
+    <name>ClockServer</name>
+    <message>
+        <source>The web server library could not be loaded: %1</source>
+        <translation>No se pudo cargar la biblioteca del servidor web: %1</translation>
+    </message>
+    <message>
+        <source>None of the ports %1 to %2 is free.</source>
+        <translation>Ninguno de los puertos del %1 al %2 está libre.</translation>
+    </message>
+</context>
+<context>
     <name>PeriodClock</name>
     <message>
         <source>Stop/Reset</source>

@@ -129,6 +129,17 @@
     </message>
 </context>
 <context>
+    <name>ClockServer</name>
+    <message>
+        <source>The web server library could not be loaded: %1</source>
+        <translation>La bibliothèque du serveur web n&apos;a pas pu être chargée : %1</translation>
+    </message>
+    <message>
+        <source>None of the ports %1 to %2 is free.</source>
+        <translation>Aucun des ports de %1 à %2 n&apos;est libre.</translation>
+    </message>
+</context>
+<context>
     <name>PeriodClock</name>
     <message>
         <source>Stop/Reset</source>

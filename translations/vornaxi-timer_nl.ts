@@ -129,6 +129,17 @@
     </message>
 </context>
 <context>
+    <name>ClockServer</name>
+    <message>
+        <source>The web server library could not be loaded: %1</source>
+        <translation>De bibliotheek van de webserver kon niet worden geladen: %1</translation>
+    </message>
+    <message>
+        <source>None of the ports %1 to %2 is free.</source>
+        <translation>Geen van de poorten %1 tot en met %2 is vrij.</translation>
+    </message>
+</context>
+<context>
     <name>PeriodClock</name>
     <message>
         <source>Stop/Reset</source>

@@ -14,25 +14,40 @@ enum class WebAnswer {
     Events,
     NotFound,
     MethodNotAllowed,
+    TooLarge,
+};
+
+// A request as it arrived: the path exactly as sent (never percent-decoded),
+// the query string apart.
+struct WebRequest
+{
+    QByteArrayView method;
+    QByteArrayView path;
+    bool query = false; // anything after the '?'
+    qsizetype headerBytes = 0; // request line and header lines together
+    int headerLines = 0;
 };
 
 struct WebReply
 {
     WebAnswer answer = WebAnswer::NotFound;
     int status = 404;
-    bool headOnly = false; // HEAD: the headers of GET, no body
+    bool headOnly = false; // HEAD: the headers GET would have, no body
 };
 
-// method and path as they arrive on the request line (path not decoded),
-// token the 32 hex characters of this run.
-WebReply answerFor(QByteArrayView method, QByteArrayView path, QByteArrayView token);
+// A phone's browser sends well under a kilobyte; more is someone else.
+inline constexpr qsizetype maxRequestBytes = 8192;
+inline constexpr int maxHeaderLines = 100;
+
+// token: the 32 hex characters of this run.
+WebReply answerFor(const WebRequest &request, QByteArrayView token);
 
 // The Content-Security-Policy for a page: its inline <script> and <style>
-// elements allowed by their sha256 hashes, nothing else.
+// elements (written in lower case) allowed by their sha256 hashes, nothing else.
 QByteArray contentSecurityPolicy(QByteArrayView page);
 
 // One server-sent event with the state as JSON.
 QByteArray eventFor(const RoomState &state);
 
-// The heartbeat that lets a page tell a lost connection from a quiet one.
+// Lets a page tell a lost connection from a quiet one.
 inline constexpr QByteArrayView heartbeatEvent = "event: beat\ndata: \n\n";
