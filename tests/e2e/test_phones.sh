@@ -22,17 +22,14 @@ fi
 APP_BIN=$1
 # shellcheck source=tests/e2e/lib.sh
 . "$(dirname "$0")/lib.sh"
-
 ip link set lo up && ip link add v0 type veth peer name v1 || die "cannot make the veth pair"
-unshare -n sleep infinity &
-HALL=$! && E2E_PIDS+=("$HALL")
+unshare -n sleep infinity & HALL=$! && E2E_PIDS+=("$HALL")
 poll_until 2000 test "$(readlink /proc/$HALL/ns/net)" != "$(readlink /proc/self/ns/net)"
 hall() { nsenter -t "$HALL" -n "$@"; }
 ip link set v1 netns "$HALL" && ip addr add 192.0.2.1/24 dev v0 && ip link set v0 up &&
     hall ip link set lo up && hall ip addr add 192.0.2.2/24 dev v1 && hall ip link set v1 up &&
     ip route add default via 192.0.2.2 dev v0 || die "cannot set up the network"
 quiet() { [ -z "$(ss -Hltn)" ]; }
-
 # The browsers, and the window's texts as a screen reader reads them (started
 # before the program, which then finds the accessibility bus up): each answers
 # a line a line. serve FD NAME COMMAND...: its input on FD, its output on FD + 1
@@ -48,8 +45,7 @@ serve 5 reader /usr/bin/python3 -u -c '
 import sys, pyatspi
 found = {}
 for key in map(str.strip, sys.stdin):
-    try:
-        # Without a main loop no change reaches the cache: read afresh.
+    try:  # without a main loop no change reaches the cache: read afresh
         if key not in found:
             app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Vornaxi Timer")
             app.clear_cache()
@@ -96,7 +92,6 @@ in_step() {
     done
     expect_ge "$1: seconds seen, each the page's and the window's (${seen[*]})" ${#seen[@]} "$2"
 }
-
 LINK="" SAID="" ANSWER=""
 ROOM_TITLE="Vornaxi Timer: the clock for the room"
 PHONES_TITLE="The clock on phones and tablets"
@@ -115,7 +110,6 @@ keys ctrl+r
 poll_until 5000 link_of_room
 check "the room's view carries the link: $LINK" link_of_room
 OLD_LINK=$LINK
-
 browse launch phone chromium 390 844 && browse goto phone "$LINK" && browse wait phone "$(shown stop)" 3000
 check "the phone's page shows the stop sign while stopped" browse eval phone "$(shown stop) && !$(shown readout)"
 click_on start
@@ -123,7 +117,6 @@ browse wait phone "$(shown readout)" 3000
 in_step phone 5
 window_says "Screens watching now"
 check "the small window counts the screen watching: $SAID" test "$SAID" = "Screens watching now: 1"
-
 click_on Option1_3
 check "the background follows the colour" \
     browse wait phone "getComputedStyle(document.body).backgroundColor == 'rgb(255, 255, 0)'" 2000
@@ -133,7 +126,6 @@ click_arrow 1
 keys ctrl+t
 window_says "Total score"
 check "the total (Ctrl+T): $SAID" browse wait phone "$(shown totalpanel) && $(text_of total) == '$SAID'" 2000
-
 keys ctrl+l
 check "sharing stopped: Reconnecting within 3 s" browse wait phone "$(shown reconnecting)" 3000
 check "nothing listens" quiet
@@ -145,7 +137,6 @@ browse launch tv chromium 1920 1080 && browse goto tv "$LINK" && browse wait tv 
 check "the new link's page shows the period at once" same_readout tv
 browse status "$OLD_LINK"
 expect_eq "the old link's status" "$ANSWER" 404
-
 browse goto phone "$LINK" && browse eval phone "window.unreloaded = true"
 browse wait phone "!$(shown reconnecting)" 2000
 ip link set v0 down
@@ -156,7 +147,6 @@ check "network back: the same page shows the period again" \
     browse wait phone "!$(shown reconnecting) && window.unreloaded" 10000
 in_step phone 2
 in_step tv 2
-
 browse launch fox firefox 390 844 && echo "# Firefox $ANSWER" && browse goto fox "$LINK"
 check "Firefox shows the period" browse wait fox "$(shown readout)" 3000
 in_step fox 3
@@ -169,7 +159,6 @@ if [ -n "${VORNAXI_SCREENSHOTS:-}" ]; then
         montage -mode concatenate -background '#404040' -geometry +8+8 "$E2E_WORK/phone.png" - -strip \
             "$VORNAXI_SCREENSHOTS/phones.png"
 fi
-
 click_on end
 poll_until 3000 app_exited
 check "QUIT ends the program" app_exited
