@@ -648,7 +648,8 @@ void frmQuizdial::shareWithPhones(bool shared)
         box->open();
         return;
     }
-    if (!m_phones) {
+    const bool fresh = !m_phones;
+    if (fresh) {
         m_phones = new PhonesWindow(this);
         // Its shortcuts work there too.
         m_phones->addActions({m_roomAction, m_totalAction, m_phonesAction});
@@ -660,6 +661,15 @@ void frmQuizdial::shareWithPhones(bool shared)
                       m_server->token());
     m_linkAction->setEnabled(true);
     showRoom();
+    if (fresh) {
+        // Beside the moderator's window where it fits, not over it: without a
+        // window manager it would open at the screen's corner, on the clock.
+        m_phones->adjustSize();
+        const QRect beside(frameGeometry().topRight() + QPoint(8, 0), m_phones->frameSize());
+        if (screen()->availableGeometry().contains(beside)) {
+            m_phones->move(beside.topLeft());
+        }
+    }
     m_phones->show();
 }
 

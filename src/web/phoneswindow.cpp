@@ -76,8 +76,6 @@ PhonesWindow::PhonesWindow(QWidget *parent)
     column->addLayout(linkRow);
     column->addWidget(m_viewers);
     column->addWidget(who);
-    // Wide enough for a link with its token in full.
-    m_link->setMinimumWidth(m_link->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 48);
 
     connect(copy, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(link()); });
@@ -112,6 +110,10 @@ QString PhonesWindow::link() const
 void PhonesWindow::showLink()
 {
     m_link->setText(link());
+    // The whole link in sight, its start first where it cannot be.
+    m_link->setMinimumWidth(m_link->fontMetrics().horizontalAdvance(link()) +
+                            m_link->fontMetrics().averageCharWidth() * 2);
+    m_link->setCursorPosition(0);
     m_code = QrCode::encode(link().toUtf8());
     m_codeView->update();
     emit linkChanged();
