@@ -160,7 +160,7 @@ if [ -n "${VORNAXI_SCREENSHOTS:-}" ]; then
             "$VORNAXI_SCREENSHOTS/phones.png"
 fi
 click_on end
-poll_until 3000 app_exited
-check "QUIT ends the program" app_exited
+poll_until 3000 app_exited && wait "$APP_PID"
+expect_eq "QUIT ends the program, with the status" $? 0
 check "and the server with it" quiet
 finish
