@@ -27,7 +27,7 @@ namespace {
 
 // A viewer that has stopped reading while this much waits for it is dropped,
 // so that it can neither grow the program nor hold the others up.
-constexpr qsizetype maxPending = 64 * 1024;
+constexpr qsizetype maxPending = qsizetype(64) * 1024;
 // The kernel's own buffer for one viewer: events are tiny, and a small buffer
 // lets a viewer that has stopped reading be noticed after some 100 KB.
 constexpr int streamSendBuffer = 16 * 1024;
@@ -142,7 +142,6 @@ public:
     ~ClockServerCore();
     bool listen(quint16 firstPort, int idleTimeout, unsigned connectionLimit);
     quint16 port() const { return m_port; }
-    int viewers() const { return m_viewerCount; }
     void publish(const RoomState &state);
 
 private:
@@ -181,7 +180,6 @@ private:
     QByteArray m_current; // the event a new viewer gets first
     std::vector<Viewer *> m_viewers;
     std::vector<MHD_Connection *> m_toResume;
-    std::atomic<int> m_viewerCount = 0; // read by viewers() without the lock
     std::thread m_handOut;
 };
 
@@ -193,14 +191,14 @@ ClockServerCore::ClockServerCore(ClockServer *owner, const MicroHttpd &api, cons
     , m_policy(contentSecurityPolicy(page))
     , m_current(eventFor(state))
 {
-    m_page = fixedResponse(page, "text/html; charset=utf-8");
+    m_page = fixedResponse(page, "text/html; charset=utf-8"); // not translated
     m_streamHead = fixedResponse({}, "text/event-stream");
     m_notFound = fixedResponse({}, nullptr);
     m_notAllowed = fixedResponse({}, nullptr);
-    m_api.addHeader(m_notAllowed, MHD_HTTP_HEADER_ALLOW, "GET, HEAD");
+    if (m_notAllowed) {
+        m_api.addHeader(m_notAllowed, MHD_HTTP_HEADER_ALLOW, "GET, HEAD"); // not translated
+    }
     m_tooLarge = fixedResponse({}, nullptr);
-    // Whoever sends that much is not a phone showing the clock.
-    m_api.addHeader(m_tooLarge, MHD_HTTP_HEADER_CONNECTION, "close");
 }
 
 ClockServerCore::~ClockServerCore()
@@ -253,7 +251,7 @@ bool ClockServerCore::listen(quint16 firstPort, int idleTimeout, unsigned connec
             // A connection that sends nothing (or stops reading) is not kept waiting for.
             MHD_OPTION_CONNECTION_TIMEOUT, static_cast<unsigned>(idleTimeout),
             // The requests are one short line and a few headers: 1000 viewers hold at most 16 MB.
-            MHD_OPTION_CONNECTION_MEMORY_LIMIT, static_cast<size_t>(16 * 1024),
+            MHD_OPTION_CONNECTION_MEMORY_LIMIT, size_t(16) * 1024,
             // A whole hall scanning the code at once.
             MHD_OPTION_LISTEN_BACKLOG_SIZE, 512u,
             // HTTP/1.1 without Host, spaces in the path: refused before they reach us.
@@ -413,14 +411,21 @@ void ClockServerCore::onStreamClosed(void *cls)
     delete viewer;
 }
 
-// Posted under the lock, so that the counts arrive in the order they happened.
+// A hall scanning the code at once changes the count a thousand times in a
+// second: the window hears of it once per pass of its loop, with the count
+// as it is by then.
 void ClockServerCore::countLocked(int change)
 {
-    m_viewerCount += change;
-    QMetaObject::invokeMethod(
-        m_owner,
-        [owner = m_owner, count = m_viewerCount.load()] { emit owner->viewersChanged(count); },
-        Qt::QueuedConnection);
+    m_owner->m_viewers += change;
+    if (!m_owner->m_countPosted.exchange(true)) {
+        QMetaObject::invokeMethod(
+            m_owner,
+            [owner = m_owner] {
+                owner->m_countPosted = false;
+                emit owner->viewersChanged(owner->m_viewers);
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 MHD_Response *ClockServerCore::fixedResponse(QByteArrayView body, const char *type)
@@ -531,8 +536,8 @@ bool ClockServer::start()
     }
     // Room for the program's own descriptors beside the connections.
     const auto limit = static_cast<unsigned>(std::clamp<rlim_t>(raiseFileLimit(), 164, 1600) - 100);
-    m_token = newToken();
-    auto core = std::make_unique<ClockServerCore>(this, api, m_page, m_token.toLatin1(), m_state);
+    const QString token = newToken();
+    auto core = std::make_unique<ClockServerCore>(this, api, m_page, token.toLatin1(), m_state);
     if (!core->listen(m_firstPort, m_idleTimeout, limit)) {
         m_error = tr("None of the ports %1 to %2 is free.")
                       .arg(m_firstPort)
@@ -540,6 +545,7 @@ bool ClockServer::start()
         return false;
     }
     m_port = core->port();
+    m_token = token;
     m_core = std::move(core);
     m_error.clear();
     return true;
@@ -548,6 +554,8 @@ bool ClockServer::start()
 void ClockServer::stop()
 {
     m_core.reset();
+    m_port = 0;
+    m_token.clear();
 }
 
 bool ClockServer::isListening() const
@@ -580,7 +588,7 @@ void ClockServer::publish(const RoomState &state)
 
 int ClockServer::viewers() const
 {
-    return m_core ? m_core->viewers() : 0;
+    return m_viewers;
 }
 
 void ClockServer::setIdleTimeout(int seconds)

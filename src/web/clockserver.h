@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 
+#include <atomic>
 #include <memory>
 
 class ClockServerCore;
@@ -49,6 +50,7 @@ signals:
     void viewersChanged(int count);
 
 private:
+    friend class ClockServerCore;
     QByteArray m_page;
     RoomState m_state;
     QString m_token;
@@ -57,4 +59,7 @@ private:
     quint16 m_firstPort = defaultPort;
     int m_idleTimeout = 10;
     std::unique_ptr<ClockServerCore> m_core;
+    // Kept by the server's threads, read here without waiting for them.
+    std::atomic<int> m_viewers = 0;
+    std::atomic<bool> m_countPosted = false;
 };

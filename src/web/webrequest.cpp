@@ -53,11 +53,11 @@ QByteArray hashesOf(QByteArrayView page, QByteArrayView tag)
 
 void appendJsonString(QByteArray &out, const QString &text)
 {
-    out += '"';
+    out += "\"";
     for (const char c : text.toUtf8()) {
         const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
+        if (QByteArrayView("\"\\").contains(c)) {
+            out += "\\";
             out += c;
         } else if (byte < 0x20) {
             // Also keeps a line break out of the event, where it would end the data line.
@@ -69,7 +69,7 @@ void appendJsonString(QByteArray &out, const QString &text)
             out += c;
         }
     }
-    out += '"';
+    out += "\"";
 }
 
 } // namespace
@@ -104,7 +104,7 @@ WebReply answerFor(const WebRequest &request, QByteArrayView token)
 QByteArray contentSecurityPolicy(QByteArrayView page)
 {
     return "default-src 'none'; script-src " + hashesOf(page, "script") + "; style-src " +
-        hashesOf(page, "style") + "; img-src data:; connect-src 'self'";
+        hashesOf(page, "style") + "; img-src data:; connect-src 'self'"; // not translated
 }
 
 QByteArray eventFor(const RoomState &state)

@@ -50,4 +50,4 @@ QByteArray contentSecurityPolicy(QByteArrayView page);
 QByteArray eventFor(const RoomState &state);
 
 // Lets a page tell a lost connection from a quiet one.
-inline constexpr QByteArrayView heartbeatEvent = "event: beat\ndata: \n\n";
+inline constexpr QByteArrayView heartbeatEvent = "event: beat\ndata: \n\n"; // not translated
