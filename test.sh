@@ -62,8 +62,8 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_suite build-asan
 
 echo "== tests that start threads, with ThreadSanitizer"
-# The beeper's sound threads, and the printer's job threads.
-THREAD_TESTS=(tst_beeper tst_resultpage)
+# The beeper's sound threads, the printer's job threads, and the clock server's.
+THREAD_TESTS=(tst_beeper tst_resultpage tst_clockserver)
 cmake -S . -B build-tsan -G Ninja -DBUILD_TESTING=ON -DVORNAXI_THREAD_SANITIZER=ON \
     -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build build-tsan --target "${THREAD_TESTS[@]}"

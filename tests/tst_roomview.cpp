@@ -87,17 +87,21 @@ void tst_RoomView::drawsEverythingLargeAndWhole_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("total");
+    QTest::addColumn<bool>("code");
 
     const QString owls = QStringLiteral("Owls");
     const QString longName = QStringLiteral("The Quizzical Owls of Upper Wibbleton on the Marsh, "
                                             "Second Team, Reserve Bench and Their Friends");
-    QTest::newRow("1920x1080") << QSize(1920, 1080) << QString() << false;
-    QTest::newRow("1920x1080, name, total") << QSize(1920, 1080) << owls << true;
-    QTest::newRow("3840x2160, long name, total") << QSize(3840, 2160) << longName << true;
-    QTest::newRow("1280x1024, total") << QSize(1280, 1024) << QString() << true;
-    QTest::newRow("portrait, name, total") << QSize(1080, 1920) << owls << true;
-    QTest::newRow("ultra-wide, long name, total") << QSize(3440, 720) << longName << true;
-    QTest::newRow("a small window, name, total") << QSize(320, 180) << owls << true;
+    QTest::newRow("1920x1080") << QSize(1920, 1080) << QString() << false << false;
+    QTest::newRow("1920x1080, name, total") << QSize(1920, 1080) << owls << true << false;
+    QTest::newRow("3840x2160, long name, total") << QSize(3840, 2160) << longName << true << false;
+    QTest::newRow("1280x1024, total") << QSize(1280, 1024) << QString() << true << false;
+    QTest::newRow("portrait, name, total") << QSize(1080, 1920) << owls << true << false;
+    QTest::newRow("ultra-wide, long name, total") << QSize(3440, 720) << longName << true << false;
+    QTest::newRow("a small window, name, total") << QSize(320, 180) << owls << true << false;
+    QTest::newRow("1920x1080, name, total, code") << QSize(1920, 1080) << owls << true << true;
+    QTest::newRow("portrait, name, total, code") << QSize(1080, 1920) << owls << true << true;
+    QTest::newRow("ultra-wide, code") << QSize(3440, 720) << QString() << false << true;
 }
 
 void tst_RoomView::drawsEverythingLargeAndWhole()
@@ -105,15 +109,24 @@ void tst_RoomView::drawsEverythingLargeAndWhole()
     QFETCH(QSize, size);
     QFETCH(QString, name);
     QFETCH(bool, total);
+    QFETCH(bool, code);
 
     FusionStyle style;
     RoomView view(nullptr);
     const QRgb cyan = ColourScheme::Palette[ColourScheme::StartIndex];
     view.setState({true, QStringLiteral("4"), QStringLiteral(" 4:48"), cyan, name, total,
                    QStringLiteral("192")});
+    // A QR code's image: black modules on white, one pixel each.
+    QImage modules(29, 29, QImage::Format_RGB32);
+    modules.fill(Qt::white);
+    QPainter(&modules).fillRect(4, 4, 21, 21, Qt::black);
+    view.setCode(code ? modules : QImage());
     view.resize(size);
-    const QImage shot = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage drawn = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const RoomLayout &layout = view.layout();
+    // The texts' inks without the code's black and white.
+    QImage shot = drawn;
+    QPainter(&shot).fillRect(layout.code, cyan);
 
     // Each text's ink, found by its colour; none may spill out of its panel,
     // where it would be cut off or cover another.
@@ -137,7 +150,13 @@ void tst_RoomView::drawsEverythingLargeAndWhole()
         QVERIFY(ink.left() > 0 && ink.right() < size.width() - 1);
         QVERIFY2(ink.height() * 5 >= layout.name.height() * 2, "the name is shrunk too far");
     }
-    const QList<QRect> parts{layout.name, layout.digit, layout.readout, layout.total};
+    if (code) {
+        // Sharp: whole pixels a module, inside its corner.
+        const QRect ink = inkOf(drawn.copy(layout.code), qRgb(0, 0, 0), 0);
+        QVERIFY(!ink.isEmpty() && ink.width() % 21 == 0 && ink.height() == ink.width());
+    }
+    QCOMPARE(layout.code.isEmpty(), !code);
+    const QList<QRect> parts{layout.name, layout.digit, layout.readout, layout.total, layout.code};
     for (int i = 0; i < parts.size(); ++i) {
         QVERIFY(QRect(QPoint(), size).contains(parts[i]) || parts[i].isEmpty());
         for (int j = i + 1; j < parts.size(); ++j) {

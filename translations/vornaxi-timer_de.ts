@@ -97,6 +97,49 @@
     </message>
 </context>
 <context>
+    <name>ClockPage</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language of these texts for the browser, as a language code: de, fr, nl...</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>Vornaxi Timer: the clock</source>
+        <extracomment>The title of the page phones and tablets show.</extracomment>
+        <translation>Vornaxi Timer: die Uhr</translation>
+    </message>
+    <message>
+        <source>Minute %1</source>
+        <extracomment>Said by a screen reader when a new minute begins, %1 its number (1 to 4).</extracomment>
+        <translation>Minute %1</translation>
+    </message>
+    <message>
+        <source>The clock is stopped</source>
+        <translation>Die Uhr steht</translation>
+    </message>
+    <message>
+        <source>To keep this screen on, turn off its sleep in the device&apos;s settings</source>
+        <extracomment>One line under the clock where the browser cannot keep the screen on itself.</extracomment>
+        <translation>Damit dieser Bildschirm an bleibt, schalten Sie seinen Ruhezustand in den Einstellungen des Geräts aus</translation>
+    </message>
+    <message>
+        <source>Reconnecting…</source>
+        <extracomment>Over the clock while the connection to the moderator&apos;s computer is lost.</extracomment>
+        <translation>Verbindung wird wiederhergestellt…</translation>
+    </message>
+</context>
+<context>
+    <name>ClockServer</name>
+    <message>
+        <source>The web server library could not be loaded: %1</source>
+        <translation>Die Bibliothek des Webservers konnte nicht geladen werden: %1</translation>
+    </message>
+    <message>
+        <source>None of the ports %1 to %2 is free.</source>
+        <translation>Keiner der Ports %1 bis %2 ist frei.</translation>
+    </message>
+</context>
+<context>
     <name>PeriodClock</name>
     <message>
         <source>Stop/Reset</source>
@@ -107,6 +150,34 @@
         <source>Start</source>
         <extracomment>The start button while the clock stands. Short: the button is 80 px wide.</extracomment>
         <translation>Start</translation>
+    </message>
+</context>
+<context>
+    <name>PhonesWindow</name>
+    <message>
+        <source>The clock on phones and tablets</source>
+        <translation>Die Uhr auf Handys und Tablets</translation>
+    </message>
+    <message>
+        <source>Address in the link</source>
+        <extracomment>Chooses which of the computer&apos;s network addresses the link uses.</extracomment>
+        <translation>Adresse im Link</translation>
+    </message>
+    <message>
+        <source>The link</source>
+        <translation>Der Link</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Anyone on this network with the link sees the clock; nobody can change anything</source>
+        <translation>Alle in diesem Netzwerk, die den Link haben, sehen die Uhr; niemand kann etwas ändern</translation>
+    </message>
+    <message>
+        <source>Screens watching now: %1</source>
+        <translation>Schirme, die jetzt zusehen: %1</translation>
     </message>
 </context>
 <context>
@@ -263,6 +334,22 @@
     <message>
         <source>Show the total to the room</source>
         <translation>Punktestand im Saal zeigen</translation>
+    </message>
+    <message>
+        <source>Show the clock on phones and tablets</source>
+        <translation>Uhr auf Handys und Tablets zeigen</translation>
+    </message>
+    <message>
+        <source>The link for phones and tablets…</source>
+        <translation>Der Link für Handys und Tablets…</translation>
+    </message>
+    <message>
+        <source>The clock on phones and tablets</source>
+        <translation>Die Uhr auf Handys und Tablets</translation>
+    </message>
+    <message>
+        <source>The clock cannot be shown on phones and tablets: %1</source>
+        <translation>Die Uhr kann nicht auf Handys und Tablets gezeigt werden: %1</translation>
     </message>
 </context>
 </TS>

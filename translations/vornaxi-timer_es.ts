@@ -97,6 +97,49 @@
     </message>
 </context>
 <context>
+    <name>ClockPage</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language of these texts for the browser, as a language code: de, fr, nl...</extracomment>
+        <translation>es</translation>
+    </message>
+    <message>
+        <source>Vornaxi Timer: the clock</source>
+        <extracomment>The title of the page phones and tablets show.</extracomment>
+        <translation>Vornaxi Timer: el reloj</translation>
+    </message>
+    <message>
+        <source>Minute %1</source>
+        <extracomment>Said by a screen reader when a new minute begins, %1 its number (1 to 4).</extracomment>
+        <translation>Minuto %1</translation>
+    </message>
+    <message>
+        <source>The clock is stopped</source>
+        <translation>El reloj está parado</translation>
+    </message>
+    <message>
+        <source>To keep this screen on, turn off its sleep in the device&apos;s settings</source>
+        <extracomment>One line under the clock where the browser cannot keep the screen on itself.</extracomment>
+        <translation>Para que esta pantalla siga encendida, desactive su suspensión en los ajustes del dispositivo</translation>
+    </message>
+    <message>
+        <source>Reconnecting…</source>
+        <extracomment>Over the clock while the connection to the moderator&apos;s computer is lost.</extracomment>
+        <translation>Reconectando…</translation>
+    </message>
+</context>
+<context>
+    <name>ClockServer</name>
+    <message>
+        <source>The web server library could not be loaded: %1</source>
+        <translation>No se pudo cargar la biblioteca del servidor web: %1</translation>
+    </message>
+    <message>
+        <source>None of the ports %1 to %2 is free.</source>
+        <translation>Ninguno de los puertos del %1 al %2 está libre.</translation>
+    </message>
+</context>
+<context>
     <name>PeriodClock</name>
     <message>
         <source>Stop/Reset</source>
@@ -107,6 +150,34 @@
         <source>Start</source>
         <extracomment>The start button while the clock stands. Short: the button is 80 px wide.</extracomment>
         <translation>Iniciar</translation>
+    </message>
+</context>
+<context>
+    <name>PhonesWindow</name>
+    <message>
+        <source>The clock on phones and tablets</source>
+        <translation>El reloj en móviles y tabletas</translation>
+    </message>
+    <message>
+        <source>Address in the link</source>
+        <extracomment>Chooses which of the computer&apos;s network addresses the link uses.</extracomment>
+        <translation>Dirección del enlace</translation>
+    </message>
+    <message>
+        <source>The link</source>
+        <translation>El enlace</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Anyone on this network with the link sees the clock; nobody can change anything</source>
+        <translation>Cualquiera en esta red que tenga el enlace ve el reloj; nadie puede cambiar nada</translation>
+    </message>
+    <message>
+        <source>Screens watching now: %1</source>
+        <translation>Pantallas que miran ahora: %1</translation>
     </message>
 </context>
 <context>
@@ -263,6 +334,22 @@
     <message>
         <source>Show the total to the room</source>
         <translation>Mostrar el total a la sala</translation>
+    </message>
+    <message>
+        <source>Show the clock on phones and tablets</source>
+        <translation>Mostrar el reloj en móviles y tabletas</translation>
+    </message>
+    <message>
+        <source>The link for phones and tablets…</source>
+        <translation>El enlace para móviles y tabletas…</translation>
+    </message>
+    <message>
+        <source>The clock on phones and tablets</source>
+        <translation>El reloj en móviles y tabletas</translation>
+    </message>
+    <message>
+        <source>The clock cannot be shown on phones and tablets: %1</source>
+        <translation>El reloj no se puede mostrar en móviles y tabletas: %1</translation>
     </message>
 </context>
 </TS>

@@ -97,6 +97,49 @@
     </message>
 </context>
 <context>
+    <name>ClockPage</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language of these texts for the browser, as a language code: de, fr, nl...</extracomment>
+        <translation>fr</translation>
+    </message>
+    <message>
+        <source>Vornaxi Timer: the clock</source>
+        <extracomment>The title of the page phones and tablets show.</extracomment>
+        <translation>Vornaxi Timer : l’horloge</translation>
+    </message>
+    <message>
+        <source>Minute %1</source>
+        <extracomment>Said by a screen reader when a new minute begins, %1 its number (1 to 4).</extracomment>
+        <translation>Minute %1</translation>
+    </message>
+    <message>
+        <source>The clock is stopped</source>
+        <translation>L’horloge est arrêtée</translation>
+    </message>
+    <message>
+        <source>To keep this screen on, turn off its sleep in the device&apos;s settings</source>
+        <extracomment>One line under the clock where the browser cannot keep the screen on itself.</extracomment>
+        <translation>Pour garder cet écran allumé, désactivez sa mise en veille dans les réglages de l’appareil</translation>
+    </message>
+    <message>
+        <source>Reconnecting…</source>
+        <extracomment>Over the clock while the connection to the moderator&apos;s computer is lost.</extracomment>
+        <translation>Reconnexion…</translation>
+    </message>
+</context>
+<context>
+    <name>ClockServer</name>
+    <message>
+        <source>The web server library could not be loaded: %1</source>
+        <translation>La bibliothèque du serveur web n&apos;a pas pu être chargée : %1</translation>
+    </message>
+    <message>
+        <source>None of the ports %1 to %2 is free.</source>
+        <translation>Aucun des ports de %1 à %2 n&apos;est libre.</translation>
+    </message>
+</context>
+<context>
     <name>PeriodClock</name>
     <message>
         <source>Stop/Reset</source>
@@ -107,6 +150,34 @@
         <source>Start</source>
         <extracomment>The start button while the clock stands. Short: the button is 80 px wide.</extracomment>
         <translation>Départ</translation>
+    </message>
+</context>
+<context>
+    <name>PhonesWindow</name>
+    <message>
+        <source>The clock on phones and tablets</source>
+        <translation>L’horloge sur téléphones et tablettes</translation>
+    </message>
+    <message>
+        <source>Address in the link</source>
+        <extracomment>Chooses which of the computer&apos;s network addresses the link uses.</extracomment>
+        <translation>Adresse du lien</translation>
+    </message>
+    <message>
+        <source>The link</source>
+        <translation>Le lien</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Anyone on this network with the link sees the clock; nobody can change anything</source>
+        <translation>Toute personne sur ce réseau qui a le lien voit l’horloge ; personne ne peut rien modifier</translation>
+    </message>
+    <message>
+        <source>Screens watching now: %1</source>
+        <translation>Écrans qui regardent maintenant : %1</translation>
     </message>
 </context>
 <context>
@@ -263,6 +334,22 @@
     <message>
         <source>Show the total to the room</source>
         <translation>Montrer le total à la salle</translation>
+    </message>
+    <message>
+        <source>Show the clock on phones and tablets</source>
+        <translation>Afficher l’horloge sur téléphones et tablettes</translation>
+    </message>
+    <message>
+        <source>The link for phones and tablets…</source>
+        <translation>Le lien pour téléphones et tablettes…</translation>
+    </message>
+    <message>
+        <source>The clock on phones and tablets</source>
+        <translation>L’horloge sur téléphones et tablettes</translation>
+    </message>
+    <message>
+        <source>The clock cannot be shown on phones and tablets: %1</source>
+        <translation>L’horloge ne peut pas être affichée sur téléphones et tablettes : %1</translation>
     </message>
 </context>
 </TS>

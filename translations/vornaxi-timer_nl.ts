@@ -97,6 +97,49 @@
     </message>
 </context>
 <context>
+    <name>ClockPage</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language of these texts for the browser, as a language code: de, fr, nl...</extracomment>
+        <translation>nl</translation>
+    </message>
+    <message>
+        <source>Vornaxi Timer: the clock</source>
+        <extracomment>The title of the page phones and tablets show.</extracomment>
+        <translation>Vornaxi Timer: de klok</translation>
+    </message>
+    <message>
+        <source>Minute %1</source>
+        <extracomment>Said by a screen reader when a new minute begins, %1 its number (1 to 4).</extracomment>
+        <translation>Minuut %1</translation>
+    </message>
+    <message>
+        <source>The clock is stopped</source>
+        <translation>De klok staat stil</translation>
+    </message>
+    <message>
+        <source>To keep this screen on, turn off its sleep in the device&apos;s settings</source>
+        <extracomment>One line under the clock where the browser cannot keep the screen on itself.</extracomment>
+        <translation>Zet de slaapstand uit in de instellingen van het apparaat om dit scherm aan te houden</translation>
+    </message>
+    <message>
+        <source>Reconnecting…</source>
+        <extracomment>Over the clock while the connection to the moderator&apos;s computer is lost.</extracomment>
+        <translation>Opnieuw verbinden…</translation>
+    </message>
+</context>
+<context>
+    <name>ClockServer</name>
+    <message>
+        <source>The web server library could not be loaded: %1</source>
+        <translation>De bibliotheek van de webserver kon niet worden geladen: %1</translation>
+    </message>
+    <message>
+        <source>None of the ports %1 to %2 is free.</source>
+        <translation>Geen van de poorten %1 tot en met %2 is vrij.</translation>
+    </message>
+</context>
+<context>
     <name>PeriodClock</name>
     <message>
         <source>Stop/Reset</source>
@@ -107,6 +150,34 @@
         <source>Start</source>
         <extracomment>The start button while the clock stands. Short: the button is 80 px wide.</extracomment>
         <translation>Start</translation>
+    </message>
+</context>
+<context>
+    <name>PhonesWindow</name>
+    <message>
+        <source>The clock on phones and tablets</source>
+        <translation>De klok op telefoons en tablets</translation>
+    </message>
+    <message>
+        <source>Address in the link</source>
+        <extracomment>Chooses which of the computer&apos;s network addresses the link uses.</extracomment>
+        <translation>Adres in de link</translation>
+    </message>
+    <message>
+        <source>The link</source>
+        <translation>De link</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Anyone on this network with the link sees the clock; nobody can change anything</source>
+        <translation>Iedereen op dit netwerk met de link ziet de klok; niemand kan iets veranderen</translation>
+    </message>
+    <message>
+        <source>Screens watching now: %1</source>
+        <translation>Schermen die nu kijken: %1</translation>
     </message>
 </context>
 <context>
@@ -263,6 +334,22 @@
     <message>
         <source>Show the total to the room</source>
         <translation>Totaal aan de zaal tonen</translation>
+    </message>
+    <message>
+        <source>Show the clock on phones and tablets</source>
+        <translation>De klok op telefoons en tablets tonen</translation>
+    </message>
+    <message>
+        <source>The link for phones and tablets…</source>
+        <translation>De link voor telefoons en tablets…</translation>
+    </message>
+    <message>
+        <source>The clock on phones and tablets</source>
+        <translation>De klok op telefoons en tablets</translation>
+    </message>
+    <message>
+        <source>The clock cannot be shown on phones and tablets: %1</source>
+        <translation>De klok kan niet op telefoons en tablets worden getoond: %1</translation>
     </message>
 </context>
 </TS>

@@ -14,6 +14,10 @@
 #include "sound/beeper.h"
 #include "stopsignpanel.h"
 #include "textfit.h"
+#include "web/clockpage.h"
+#include "web/clockserver.h"
+#include "web/linkaddresses.h"
+#include "web/phoneswindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,10 +25,12 @@
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QIcon>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -126,7 +132,11 @@ frmQuizdial::frmQuizdial(Beeper &beeper, ResultPrinter &printer, QWidget *parent
     createRoomActions();
 }
 
-frmQuizdial::~frmQuizdial() = default;
+frmQuizdial::~frmQuizdial()
+{
+    // Every phone's connection closed before the window's parts go.
+    shareWithPhones(false);
+}
 
 void frmQuizdial::createClockArea()
 {
@@ -488,13 +498,30 @@ void frmQuizdial::createRoomActions()
     m_totalAction->setObjectName(QStringLiteral("showTotal"));
     m_totalAction->setCheckable(true);
     m_totalAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    for (QAction *action : {m_roomAction, m_totalAction}) {
+    // Off at every start: the hall sees the clock only once the moderator
+    // has decided so.
+    m_phonesAction = new QAction(tr("Show the clock on phones and tablets"), this);
+    m_phonesAction->setObjectName(QStringLiteral("showPhones"));
+    m_phonesAction->setCheckable(true);
+    m_phonesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    m_linkAction = new QAction(tr("The link for phones and tablets…"), this);
+    m_linkAction->setObjectName(QStringLiteral("showLink"));
+    m_linkAction->setEnabled(false);
+    for (QAction *action : {m_roomAction, m_totalAction, m_phonesAction}) {
         // A held shortcut toggles once.
         action->setAutoRepeat(false);
     }
-    addActions({m_roomAction, m_totalAction});
+    addActions({m_roomAction, m_totalAction, m_phonesAction});
     connect(m_roomAction, &QAction::toggled, this, &frmQuizdial::showToRoom);
     connect(m_totalAction, &QAction::toggled, this, &frmQuizdial::showRoom);
+    connect(m_phonesAction, &QAction::toggled, this, &frmQuizdial::shareWithPhones);
+    connect(m_linkAction, &QAction::triggered, this, [this] {
+        if (m_phones) {
+            m_phones->show();
+            m_phones->raise();
+            m_phones->activateWindow();
+        }
+    });
     // Before the view's own handler, which finds this window on its new screen.
     connect(qApp, &QGuiApplication::screenRemoved, this, &frmQuizdial::onScreenRemoved);
 }
@@ -532,7 +559,7 @@ void frmQuizdial::contextMenuEvent(QContextMenuEvent *event)
     // Reached from the background and the controls that have no menu of
     // their own; the text box and the sliders keep theirs.
     QMenu menu(this);
-    menu.addActions({m_roomAction, m_totalAction});
+    menu.addActions({m_roomAction, m_totalAction, m_phonesAction, m_linkAction});
     menu.exec(event->globalPos());
 }
 
@@ -561,17 +588,19 @@ void frmQuizdial::showToRoom(bool shown)
             activateWindow();
         });
         // Its shortcuts work there too.
-        m_room->addActions({m_roomAction, m_totalAction});
+        m_room->addActions({m_roomAction, m_totalAction, m_phonesAction});
     }
     showRoom();
+    showCodeToRoom();
     m_room->open();
 }
 
-// The room sees what the window shows, handed over in the same pass of the
-// event loop as the window's own change.
+// The room and the phones see what the window shows, handed over in the same
+// pass of the event loop as the window's own change.
 void frmQuizdial::showRoom()
 {
-    if (!m_room) {
+    const bool phones = m_server && m_server->isListening();
+    if (!m_room && !phones) {
         return;
     }
     RoomState state;
@@ -582,5 +611,73 @@ void frmQuizdial::showRoom()
     state.teamName = txtTeamName->text();
     state.totalShown = m_totalAction->isChecked();
     state.total = m_sheet.totalText();
-    m_room->setState(state);
+    if (m_room) {
+        m_room->setState(state);
+    }
+    if (phones) {
+        m_server->publish(state);
+    }
+}
+
+void frmQuizdial::shareWithPhones(bool shared)
+{
+    if (!shared) {
+        // Every connection closed, and the link dies with the server: the
+        // next sharing has a new one.
+        m_server.reset();
+        if (m_phones) {
+            m_phones->hide();
+        }
+        m_linkAction->setEnabled(false);
+        showCodeToRoom();
+        return;
+    }
+    if (m_server) {
+        return;
+    }
+    m_server = std::make_unique<ClockServer>(clockPage());
+    if (!m_server->start()) {
+        const QString why = m_server->errorString();
+        m_server.reset();
+        m_phonesAction->setChecked(false);
+        auto *box =
+            new QMessageBox(QMessageBox::Warning, tr("The clock on phones and tablets"),
+                            tr("The clock cannot be shown on phones and tablets: %1").arg(why),
+                            QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+        return;
+    }
+    const bool fresh = !m_phones;
+    if (fresh) {
+        m_phones = new PhonesWindow(this);
+        // Its shortcuts work there too.
+        m_phones->addActions({m_roomAction, m_totalAction, m_phonesAction});
+        connect(m_phones, &PhonesWindow::linkChanged, this, &frmQuizdial::showCodeToRoom);
+    }
+    connect(m_server.get(), &ClockServer::viewersChanged, m_phones, &PhonesWindow::setViewers);
+    m_phones->setViewers(m_server->viewers());
+    m_phones->setLink(linkAddresses(systemInterfaces(), systemDefaultRoute()), m_server->port(),
+                      m_server->token());
+    m_linkAction->setEnabled(true);
+    showRoom();
+    if (fresh) {
+        // Beside the moderator's window where it fits, not over it: without a
+        // window manager it would open at the screen's corner, on the clock.
+        m_phones->adjustSize();
+        const QRect beside(frameGeometry().topRight() + QPoint(8, 0), m_phones->frameSize());
+        if (screen()->availableGeometry().contains(beside)) {
+            m_phones->move(beside.topLeft());
+        }
+    }
+    m_phones->show();
+}
+
+// The room's view carries the link too, for the hall to scan off the screen.
+void frmQuizdial::showCodeToRoom()
+{
+    if (m_room) {
+        m_room->setCode(m_server && m_server->isListening() && m_phones ? m_phones->code().toImage()
+                                                                        : QImage());
+    }
 }

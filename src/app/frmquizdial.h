@@ -13,6 +13,8 @@
 #include <memory>
 
 class Beeper;
+class ClockServer;
+class PhonesWindow;
 class QAction;
 class QContextMenuEvent;
 class QScreen;
@@ -77,6 +79,8 @@ private:
     void printResults();
     void showToRoom(bool shown);
     void showRoom();
+    void shareWithPhones(bool shared);
+    void showCodeToRoom();
     void onScreenRemoved(QScreen *gone);
 
     Beeper &m_beeper;
@@ -92,6 +96,14 @@ private:
     std::unique_ptr<RoomView> m_room;
     QAction *m_roomAction = nullptr;
     QAction *m_totalAction = nullptr;
+
+    // The clock for phones and tablets while it is shared (made anew each
+    // time, with a new link), the small window with its link, and the menu's
+    // entries that share it and show that window again.
+    std::unique_ptr<ClockServer> m_server;
+    PhonesWindow *m_phones = nullptr;
+    QAction *m_phonesAction = nullptr;
+    QAction *m_linkAction = nullptr;
 
     // Controls, named as on the layout. Arrays are indexed from 0 here;
     // their objectNames carry the index of the layout: "setminute(1)".

@@ -18,6 +18,9 @@ constexpr double ReadoutAspect = 3.6;
 constexpr double TotalAspect = 2.4;
 // The readout's share of the bottom band when the total is beside it.
 constexpr double ReadoutShare = 0.6;
+// The QR code's side as a share of the view's shorter side, at most the
+// bottom band's height: small, but large enough for a phone near the screen.
+constexpr double CodeShare = 0.2;
 
 // The widest rectangle of an aspect that fits into the space, centred.
 QRect centredIn(const QRect &space, double aspect)
@@ -35,7 +38,7 @@ QFont RoomFaces::face(const char *family)
     return font;
 }
 
-RoomLayout roomLayout(QSize size, bool withName, bool withTotal)
+RoomLayout roomLayout(QSize size, bool withName, bool withTotal, bool withCode)
 {
     const int w = size.width();
     const int h = size.height();
@@ -48,7 +51,14 @@ RoomLayout roomLayout(QSize size, bool withName, bool withTotal)
         top = layout.name.bottom() + 1 + gap;
     }
     const int bandHeight = int(h * BottomBand);
-    const QRect band(gap, h - gap - bandHeight, w - 2 * gap, bandHeight);
+    QRect band(gap, h - gap - bandHeight, w - 2 * gap, bandHeight);
+    if (withCode) {
+        // In the bottom right corner, the band made narrower for it: the
+        // readout and the total move aside, the digit keeps its space.
+        const int side = std::min(bandHeight, int(std::min(w, h) * CodeShare));
+        layout.code = QRect(w - gap - side, h - gap - side, side, side);
+        band.setRight(layout.code.left() - 1 - gap);
+    }
     const QRect middle(gap, top, w - 2 * gap, band.top() - gap - top);
     layout.stopSign = middle;
     layout.digit = centredIn(middle, DigitAspect);

@@ -19,9 +19,10 @@ struct RoomLayout
     QRect stopSign; // the space the stop sign takes while the clock is stopped
     QRect readout;
     QRect total; // empty while the total is not shown
+    QRect code; // the link's QR code, a square; empty while none is shown
 };
 
-RoomLayout roomLayout(QSize size, bool withName, bool withTotal);
+RoomLayout roomLayout(QSize size, bool withName, bool withTotal, bool withCode = false);
 
 // The faces of the view's texts, the moderator's window's own; each is made
 // as large as its part of the view allows.

@@ -146,6 +146,21 @@ void RoomView::setState(const RoomState &state)
     }
 }
 
+void RoomView::setCode(const QImage &code)
+{
+    if (code == m_code) {
+        return;
+    }
+    const bool newShape = code.isNull() != m_code.isNull();
+    m_code = code;
+    if (newShape) {
+        relayout();
+        update();
+    } else {
+        update(m_layout.code);
+    }
+}
+
 void RoomView::describe()
 {
     setAccessibleDescription(m_state.running ? m_state.readout : tr("The clock is stopped"));
@@ -153,7 +168,8 @@ void RoomView::describe()
 
 void RoomView::relayout()
 {
-    m_layout = roomLayout(size(), !m_state.teamName.isEmpty(), m_state.totalShown);
+    m_layout =
+        roomLayout(size(), !m_state.teamName.isEmpty(), m_state.totalShown, !m_code.isNull());
     using namespace RoomFaces;
     bool dropped = m_digit.fit(face(Digit), digits(), m_layout.digit, DigitMargin);
     dropped |= m_readout.fit(face(Readout), readouts(), m_layout.readout, TextMargin);
@@ -220,6 +236,14 @@ void RoomView::paintEvent(QPaintEvent *event)
     }
     if (!m_state.running && dirty.intersects(m_layout.stopSign)) {
         paintStopSign(painter);
+    }
+    if (!m_code.isNull() && dirty.intersects(m_layout.code)) {
+        // Whole pixels a module, unsmoothed: a camera needs sharp edges.
+        const int module = std::max(1, m_layout.code.width() / m_code.width());
+        QRect where(QPoint(), m_code.size() * module);
+        where.moveCenter(m_layout.code.center());
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(where, m_code);
     }
     if (!m_state.teamName.isEmpty() && dirty.intersects(m_layout.name)) {
         const QRect box = inner(m_layout.name, 0.04);

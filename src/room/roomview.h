@@ -36,6 +36,11 @@ public:
     const RoomState &state() const { return m_state; }
     const RoomLayout &layout() const { return m_layout; }
 
+    // The link for phones and tablets as a QR code, one pixel a module with
+    // its quiet zone, shown in a corner by whole pixels a module; a null
+    // image shows none.
+    void setCode(const QImage &code);
+
     // Shows the view on the screen it belongs on (chooseRoomScreen), which
     // is the one just added, if given and not the moderator's.
     void open(QScreen *added = nullptr);
@@ -81,6 +86,7 @@ private:
     PanelText m_readout;
     PanelText m_total;
     QFont m_nameFont;
+    QImage m_code;
     QSvgRenderer m_stopSign;
     // Where the view was as a window before it was made to fill its screen.
     QRect m_windowed;

@@ -86,10 +86,10 @@ echo "# Depends: $DEPENDS"
 # depends_on NAME: the package depends on NAME (with or without a version)
 depends_on() { tr ',' '\n' <<<"$DEPENDS" | sed 's/^ *//; s/ .*//' | grep -qx "$1"; }
 check "depends on fonts-liberation" depends_on fonts-liberation
-# libcanberra and libasound are loaded at run time, out of dpkg-shlibdeps'
-# sight; what makes the beep heard through the sound server, and a native
+# libcanberra, libasound, libmicrohttpd and libqrencode are loaded at run time, out of
+# dpkg-shlibdeps' sight; what makes the beep heard through the sound server, and a native
 # Wayland window, is recommended; and Qt's own translations.
-for pkg in libcanberra0 libasound2; do check "depends on $pkg" depends_on $pkg; done
+for pkg in libcanberra0 libasound2 libmicrohttpd12 libqrencode4; do check "depends on $pkg" depends_on $pkg; done
 RECOMMENDS=$(field Recommends)
 for pkg in libcanberra-pulse sound-theme-freedesktop qt6-wayland qt6-translations-l10n; do
     check "recommends $pkg" grep -qx "$pkg" <(tr ',' '\n' <<<"$RECOMMENDS" | sed 's/^ *//; s/ .*//')
