@@ -121,16 +121,6 @@ QString newToken()
 
 } // namespace
 
-struct Viewer
-{
-    ClockServerCore *core;
-    MHD_Connection *connection;
-    int fd;
-    QByteArray pending; // not yet handed to libmicrohttpd
-    bool suspended = false; // out of libmicrohttpd's loop until there is something to send
-    bool dropped = false;
-};
-
 // The part that lives on libmicrohttpd's thread and on the thread that hands
 // events out; ClockServer, on the window's thread, only starts, stops and
 // publishes.
@@ -145,6 +135,16 @@ public:
     void publish(const RoomState &state);
 
 private:
+    struct Viewer
+    {
+        ClockServerCore *core;
+        MHD_Connection *connection;
+        int fd;
+        QByteArray pending; // not yet handed to libmicrohttpd
+        bool suspended = false; // out of libmicrohttpd's loop until there is something to send
+        bool dropped = false;
+    };
+
     static MHD_Result onRequest(void *cls, MHD_Connection *connection, const char *url,
                                 const char *method, const char *version, const char *upload,
                                 size_t *uploadSize, void **requestContext);
