@@ -26,7 +26,7 @@ set -u
 B=$(realpath "$1") PHASE_S=$2 LATENCY_S=$3 OUT=$(realpath "$4")
 BROWSER_DIR=$B/browser
 if [ -z "${VORNAXI_WEB_BENCH_NETWORK:-}" ]; then
-    install_browser_driver "$(dirname "$0")/../tests/e2e/browser" "$BROWSER_DIR" || exit 1
+    "$(dirname "$0")"/../tests/e2e/browser/install.sh "$BROWSER_DIR" || exit 1
     exec env VORNAXI_WEB_BENCH_NETWORK=1 unshare -n bash "$0" "$@"
 fi
 APP_BIN=$B/main/vornaxi-timer

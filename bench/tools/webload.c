@@ -6,6 +6,7 @@
  *
  *   webload viewers PORT PATH N
  *       opens N event streams (GET PATH, PATH being /TOKEN/events) at once,
+ *       50 from each of 127.0.1.1, 127.0.1.2, ...,
  *       prints "ready connected=N" once every one has its first state, then
  *       reads until SIGTERM and prints, of what came after "ready": how many
  *       data events and heartbeats each stream got (least and most), how many
@@ -42,11 +43,21 @@ static void on_term(int sig) { (void)sig; stopping = 1; }
 
 static int port;
 
-static int open_socket(int nonblocking)
+/* from: the loopback address to connect from, 0 for the kernel's choice
+   (127.0.0.1); the server takes at most 64 connections from one address. */
+static int open_socket_from(int nonblocking, uint32_t from)
 {
     int fd = socket(AF_INET, SOCK_STREAM | (nonblocking ? SOCK_NONBLOCK : 0), 0);
     if (fd < 0)
         return -1;
+    if (from) {
+        struct sockaddr_in here = {.sin_family = AF_INET};
+        here.sin_addr.s_addr = htonl(from);
+        if (bind(fd, (struct sockaddr *)&here, sizeof here) < 0) {
+            close(fd);
+            return -1;
+        }
+    }
     struct sockaddr_in to = {.sin_family = AF_INET, .sin_port = htons((uint16_t)port)};
     to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     if (connect(fd, (struct sockaddr *)&to, sizeof to) < 0 && errno != EINPROGRESS) {
@@ -55,6 +66,8 @@ static int open_socket(int nonblocking)
     }
     return fd;
 }
+
+static int open_socket(int nonblocking) { return open_socket_from(nonblocking, 0); }
 
 static void send_all(int fd, const char *data, size_t size)
 {
@@ -135,7 +148,8 @@ static int viewers(const char *path, int count)
                                 "GET %s HTTP/1.1\r\nHost: 127.0.0.1:%d\r\nAccept: text/event-stream\r\n\r\n",
                                 path, port);
     for (int i = 0; i < count; i++) {
-        all[i].fd = open_socket(1);
+        /* 50 viewers an address: the server takes at most 64 from one */
+        all[i].fd = open_socket_from(1, (127u << 24) | (1u << 8) | (uint32_t)(1 + i / 50));
         all[i].digest = 14695981039346656037ull;
         if (all[i].fd < 0) {
             fprintf(stderr, "webload: connection %d: %s\n", i, strerror(errno));

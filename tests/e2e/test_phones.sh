@@ -13,10 +13,7 @@ set -u
 BROWSER_DIR=$2/e2e-browser
 if [ -z "${VORNAXI_PHONES_NETWORK:-}" ]; then
     # puppeteer-core into the build tree, from the registry: before the network is left behind.
-    mkdir -p "$BROWSER_DIR" && cp "$(dirname "$0")"/browser/* "$BROWSER_DIR"/
-    cmp -s "$BROWSER_DIR/package-lock.json" "$BROWSER_DIR/node_modules/installed-lock.json" ||
-        (cd "$BROWSER_DIR" && npm ci --no-audit --no-fund --loglevel=error &&
-            cp package-lock.json node_modules/installed-lock.json) || exit 1
+    "$(dirname "$0")"/browser/install.sh "$BROWSER_DIR" || exit 1
     exec env VORNAXI_PHONES_NETWORK=1 unshare -n bash "$0" "$@"
 fi
 APP_BIN=$1
