@@ -81,9 +81,12 @@ region r Label9 0
 serve_browser() {
     mkfifo "$E2E_WORK/bridge.in" "$E2E_WORK/bridge.out"
     node "$BROWSER_DIR/bridge.js" <"$E2E_WORK/bridge.in" >"$E2E_WORK/bridge.out" 2>>"$E2E_WORK/bridge.log" &
-    E2E_PIDS+=("$!")
+    BRIDGE=$!
+    E2E_PIDS+=("$BRIDGE")
     exec 3>"$E2E_WORK/bridge.in" 4<"$E2E_WORK/bridge.out"
 }
+# The bridge closes its browsers when its input ends.
+close_browser() { exec 3>&- 4<&- && wait "$BRIDGE"; }
 browse() {
     local IFS=$'\t' status
     echo "$*" >&3
@@ -94,10 +97,11 @@ serve_browser
 browse launch phone chromium 390 844 || die "no browser"
 browse goto phone "$LINK" || die "the page did not load"
 # Each change of the readout's text, stamped in the frame that paints it.
-browse eval phone "(() => { window.paints = []; const el = document.getElementById('readout');
-    new MutationObserver(() => { const text = el.textContent.trim();
-        requestAnimationFrame(() => window.paints.push([performance.timeOrigin + performance.now(), text])); })
-    .observe(el, { childList: true, characterData: true, subtree: true }); return true; })()" ||
+WATCH="window.paints = []; const el = document.getElementById('readout');"
+WATCH+=" new MutationObserver(() => { const text = el.textContent.trim();"
+WATCH+=" requestAnimationFrame(() => window.paints.push([performance.timeOrigin + performance.now(), text])); })"
+WATCH+=".observe(el, { childList: true, characterData: true, subtree: true }); true"
+browse eval phone "(() => { $WATCH })()" ||
     die "cannot watch the page"
 "$B/paintstamps" "${r[0]}" "${r[1]}" $((r[2] - r[0] + 1)) $((r[3] - r[1] + 1)) $((LATENCY_S + 3)) \
     >"$E2E_WORK/window_paints" &
@@ -109,12 +113,14 @@ browse eval phone "JSON.stringify(window.paints)" || die "no paints from the pag
 echo "$ANSWER" | python3 -c 'import json, sys; [print("%.3f %s" % (t, s)) for t, s in json.loads(json.load(sys.stdin))]' \
     >"$E2E_WORK/page_paints"
 wait "$STAMPS"
-browse close phone
+close_browser
 # For each second the page painted, the window's repaint of that second: the
-# last one before it, no more than a second before.
+# nearest one. The window repaints in the pass after the one that changed its
+# state, while the event leaves in that same pass: the page can be first
+# (a latency below zero).
 put latency_ms "$(awk 'NR == FNR { w[n++] = $1; next }
-    { k = -1; for (i = 0; i < n; i++) if (w[i] <= $1) k = i;
-      if (k >= 0 && $1 - w[k] < 1000) printf "%s%.2f", (m++ ? "," : ""), $1 - w[k] }' \
+    { k = -1; for (i = 0; i < n; i++) if (k < 0 || (w[i] - $1) ^ 2 < (w[k] - $1) ^ 2) k = i;
+      if (k >= 0 && (w[k] - $1) ^ 2 < 500 ^ 2) printf "%s%.2f", (m++ ? "," : ""), $1 - w[k] }' \
     "$E2E_WORK/window_paints" "$E2E_WORK/page_paints")"
 put latency_window_paints "$(wc -l <"$E2E_WORK/window_paints")"
 put latency_page_paints "$(wc -l <"$E2E_WORK/page_paints")"
@@ -133,6 +139,9 @@ for n in 0 250 1000; do
     if [ "$n" -gt 0 ]; then
         stop_viewers
         sed "s/^/viewers${n}_/" "$E2E_WORK/viewers$n" | grep -v '^viewers[0-9]*_ready ' >>"$OUT"
+        # A stream the clock has suspended learns that its viewer left at
+        # the next beat: the slots of the streams just gone come free.
+        sleep 2
     fi
 done
 put phase_s "$PHASE_S"

@@ -102,6 +102,7 @@ struct stream {
     char line[4096];
     size_t used;
     int beat_next;  /* the event being read is a heartbeat */
+    int closed_by;  /* -1: the server closed it; else the error */
 };
 
 static uint64_t fnv(uint64_t h, const char *s, size_t n)
@@ -179,6 +180,8 @@ static int viewers(const char *path, int count)
             ssize_t got = recv(s->fd, buffer, sizeof buffer, 0);
             if (got <= 0) {
                 if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
+                    if (s->closed_by == 0)
+                        s->closed_by = got == 0 ? -1 : errno;
                     s->closed = 1;
                     epoll_ctl(ep, EPOLL_CTL_DEL, s->fd, NULL);
                     close(s->fd);
@@ -212,7 +215,10 @@ static int viewers(const char *path, int count)
     for (int i = 0; i < count; i++) {
         struct stream *s = &all[i];
         if (s->closed) {
-            closed++;
+            if (closed++ < 3)
+                fprintf(stderr, "webload: stream %d closed (%s) after %d events\n", i,
+                        s->closed_by < 0 ? "by the server" : strerror(s->closed_by),
+                        s->data_before + s->data);
             continue;
         }
         open++;
