@@ -21,7 +21,10 @@
 #               those of bench/results.md's part for the room, the other
 #               part kept as it is
 #   --web       about 10 minutes, as root: the clock on phones and tablets
-#               alone (bench/web.sh); its rows replace those of its part
+#               alone (bench/web.sh); its rows replace those of its part.
+#               VORNAXI_BENCH_BEFORE=PROGRAM (a Release build from before the
+#               clock for phones, named by VORNAXI_BENCH_BEFORE_NAME) adds
+#               start-up and memory against it
 #   --notes     measures nothing: bench/results.md with bench/notes.md as it
 #               is now, every part's figures kept
 # bench/results.md is kept in parts, each under the line naming the run and
@@ -429,8 +432,24 @@ WEB_FROM=${#ROWS[@]}
 LOAD_WEB_BEFORE=$(cut -d' ' -f1-3 /proc/loadavg)
 if [ "$WEB" -eq 1 ]; then
     echo "== 7: the clock on phones and tablets, in a network namespace under Xvfb"
-    bench/web.sh "$B" 30 60 "$WORK/web" | sed 's/^/   /'
+    bench/web.sh "$B" 30 60 "$WORK/web" ${VORNAXI_BENCH_BEFORE:+"$VORNAXI_BENCH_BEFORE" 15} | sed 's/^/   /'
     V="$WORK/web"
+    if [ -n "${VORNAXI_BENCH_BEFORE:-}" ]; then
+        declare -A up rss
+        for who in now before floor; do
+            up[$who]=$(get "$V" "off_${who}_startup_us" | median)
+            rss[$who]=$(get "$V" "off_${who}_rss_kb" | median | cut -d. -f1)
+        done
+        met=no
+        # "Unchanged": start-up within 5 % of the program before, RSS within 256 kB.
+        awk -v a="${up[now]}" -v b="${up[before]}" 'BEGIN { exit !(a <= 1.05 * b) }' &&
+            [ "$((rss[now] - rss[before]))" -le 256 ] && met=yes
+        row "Never turned on: start-up and RSS, launched in turns with the program before the clock for phones ($VORNAXI_BENCH_BEFORE_NAME) and the text floor, median of $(get "$V" off_now_startup_us | awk -F, '{ print NF }')" \
+            "start-up $(ms "${up[now]}" | tr -d +) (before: $(ms "${up[before]}" | tr -d +)); RSS ${rss[now]} kB (before: ${rss[before]} kB)" \
+            "unchanged: start-up within 5 % and RSS within 256 kB of the program before" \
+            "$(ms "${up[floor]}" | tr -d +); ${rss[floor]} kB" \
+            "$(ratio "${up[now]}" "${up[floor]}") (before $(ratio "${up[before]}" "${up[floor]}")); +$((rss[now] - rss[floor])) kB (before +$((rss[before] - rss[floor])) kB)" "$met"
+    fi
     met=no
     [ "$(get "$V" off_maps)" -eq 0 ] && [ "$(get "$V" on_maps)" -gt 0 ] && met=yes
     row "Never turned on: libmicrohttpd's and libqrencode's mappings in the program" \

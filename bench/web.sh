@@ -6,7 +6,10 @@
 # namespace of its own (only its loopback: nothing listens on the machine's
 # network) under a private Xvfb without a window manager; the beeps are X
 # bells, stamped by the X server.
-#   off:      what the program maps before the entry is checked, and after
+#   off:      what the program maps before the entry is checked, and after;
+#             with BEFORE (a build of the program before the clock for phones
+#             came), its start-up and memory launched in turns with this one
+#             and the text floor, LAUNCHES times each (bench/tools/launchwait)
 #   latency:  a period's seconds, from the moderator's readout repainted (X
 #             DAMAGE, on the wall clock) to the page's readout painted in a
 #             headless Chromium (the frame after the text changed, on the same
@@ -17,13 +20,13 @@
 #   hostile:  a whole period with 1000 streams and the hostile client running
 #             throughout: its bells, and what the hostile client was answered
 #
-# usage: web.sh BUILD_DIR PHASE_S LATENCY_S OUT   (as root, for the namespace)
+# usage: web.sh BUILD_DIR PHASE_S LATENCY_S OUT [BEFORE LAUNCHES]   (as root, for the namespace)
 # Writes key=value lines to OUT; bench/run.sh turns them into the table.
 # shellcheck disable=SC2317,SC2154  # predicates are called through poll_until; layout.sh
 set -u
-[ $# -eq 4 ] || { echo "usage: $0 BUILD_DIR PHASE_S LATENCY_S OUT" >&2; exit 2; }
+[ $# -eq 4 ] || [ $# -eq 6 ] || { echo "usage: $0 BUILD_DIR PHASE_S LATENCY_S OUT [BEFORE LAUNCHES]" >&2; exit 2; }
 [ "$(id -u)" -eq 0 ] || { echo "web.sh: needs root, for a network namespace" >&2; exit 77; }
-B=$(realpath "$1") PHASE_S=$2 LATENCY_S=$3 OUT=$(realpath "$4")
+B=$(realpath "$1") PHASE_S=$2 LATENCY_S=$3 OUT=$(realpath "$4") BEFORE=${5:+$(realpath "$5")} LAUNCHES=${6:-0}
 BROWSER_DIR=$B/browser
 if [ -z "${VORNAXI_WEB_BENCH_NETWORK:-}" ]; then
     "$(dirname "$0")"/../tests/e2e/browser/install.sh "$BROWSER_DIR" || exit 1
@@ -69,6 +72,24 @@ viewers() {
     poll_until 30000 grep -q '^ready' "$2"
 }
 stop_viewers() { kill -TERM "$VIEWERS_PID" && wait "$VIEWERS_PID"; }
+
+# ---- off: never turned on, against the program before it ---------------------------
+if [ -n "$BEFORE" ]; then
+    for ((i = 0; i <= LAUNCHES; i++)); do
+        for who in now before floor; do
+            case $who in
+            now) line=$("$B/launchwait" "$APP_TITLE" 500 "$APP_BIN") ;;
+            before) line=$("$B/launchwait" "$APP_TITLE" 500 "$BEFORE") ;;
+            floor) line=$("$B/launchwait" "Vornaxi Floor" 500 "$B/floorwindow" text) ;;
+            esac
+            # the first round uncounted: the libraries and fonts into the cache
+            [ "$i" -eq 0 ] || echo "$line" | tr ' ' '\n' | sed "s/^/off_${who}_/" >>"$E2E_WORK/launches"
+        done
+    done
+    for key in $(sed 's/=.*//' "$E2E_WORK/launches" | sort -u); do
+        put "$key" "$(sed -n "s/^$key=//p" "$E2E_WORK/launches" | paste -sd,)"
+    done
+fi
 
 start_app "$APP_BIN"
 sleep 1
