@@ -393,7 +393,7 @@ if [ "$ROOM" -eq 1 ]; then
     within "$open" "$fopen" 1.3 && met=yes
     row "RSS while the view is open full screen on 3840x2160 (median)" \
         "$open kB (+$((open - $(med app_rss_kb))) kB on opening)" "at most 1.3x the floor's while its window is open" \
-        "$fopen kB (+$((fopen - $(med floor_rss_kb))) kB on opening; $(med floor_closed_rss_kb) kB once closed, its window kept)" \
+        "$fopen kB (+$((fopen - $(med floor_rss_kb))) kB on opening; $(med floor_closed_rss_kb) kB once closed, its window destroyed)" \
         "$(ratio "$open" "$fopen")" "$met"
 
     cycles_done="the view opened and closed $(get "$R" stress_cycles) times, its screen removed and added $(($(get "$R" stress_screen_changes) / 2)) times while it was open"
