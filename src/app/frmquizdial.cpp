@@ -677,7 +677,7 @@ void frmQuizdial::shareWithPhones(bool shared)
 void frmQuizdial::showCodeToRoom()
 {
     if (m_room) {
-        m_room->setCode(m_server && m_server->isListening() && m_phones ? m_phones->code().toImage()
+        m_room->setCode(m_server && m_server->isListening() && m_phones ? m_phones->code()
                                                                         : QImage());
     }
 }

@@ -14,6 +14,20 @@ QRect inner(const QRect &box, double margin)
     return box.adjusted(m, m, -m, -m);
 }
 
+void drawModules(QPainter &painter, const QRect &box, const QImage &modules)
+{
+    if (modules.isNull()) {
+        return;
+    }
+    const int module = std::max(1, std::min(box.width(), box.height()) / modules.width());
+    QRect where(QPoint(), modules.size() * module);
+    where.moveCenter(box.center());
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(where, modules);
+    painter.restore();
+}
+
 QRectF inkOf(const QFont &font, const QStringList &texts)
 {
     const QFontMetricsF metrics(font);

@@ -238,12 +238,7 @@ void RoomView::paintEvent(QPaintEvent *event)
         paintStopSign(painter);
     }
     if (!m_code.isNull() && dirty.intersects(m_layout.code)) {
-        // Whole pixels a module, unsmoothed: a camera needs sharp edges.
-        const int module = std::max(1, m_layout.code.width() / m_code.width());
-        QRect where(QPoint(), m_code.size() * module);
-        where.moveCenter(m_layout.code.center());
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(where, m_code);
+        drawModules(painter, m_layout.code, m_code);
     }
     if (!m_state.teamName.isEmpty() && dirty.intersects(m_layout.name)) {
         const QRect box = inner(m_layout.name, 0.04);

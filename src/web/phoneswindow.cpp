@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "phoneswindow.h"
 
+#include "qrcode.h"
+#include "room/paneltext.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -18,7 +20,7 @@ namespace {
 class CodeView : public QWidget
 {
 public:
-    CodeView(const QrCode &code, QWidget *parent)
+    CodeView(const QImage &code, QWidget *parent)
         : QWidget(parent)
         , m_code(code)
     {
@@ -31,11 +33,11 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
-        paintQrCode(painter, rect(), m_code);
+        drawModules(painter, rect(), m_code);
     }
 
 private:
-    const QrCode &m_code;
+    const QImage &m_code;
 };
 
 } // namespace
@@ -45,7 +47,6 @@ PhonesWindow::PhonesWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("phonesWindow"));
     setWindowTitle(tr("The clock on phones and tablets"));
-    setWindowIcon(QIcon(QStringLiteral(":/icon.svg")));
     // Closed, it is only hidden, and the program's end never waits for it.
     setAttribute(Qt::WA_QuitOnClose, false);
 
@@ -114,7 +115,7 @@ void PhonesWindow::showLink()
     m_link->setMinimumWidth(m_link->fontMetrics().horizontalAdvance(link()) +
                             m_link->fontMetrics().averageCharWidth() * 2);
     m_link->setCursorPosition(0);
-    m_code = QrCode::encode(link().toUtf8());
+    m_code = qrCode(link().toUtf8());
     m_codeView->update();
     emit linkChanged();
 }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "qrcode.h"
+#include <QImage>
 
 #include <QStringList>
 #include <QWidget>
@@ -25,7 +25,8 @@ public:
     // one chosen before is among them.
     void setLink(const QStringList &addresses, quint16 port, const QString &token);
     QString link() const;
-    const QrCode &code() const { return m_code; }
+    // Its QR code, one pixel a module (drawModules scales it).
+    const QImage &code() const { return m_code; }
     void setViewers(int count);
 
 signals:
@@ -36,7 +37,7 @@ private:
 
     quint16 m_port = 0;
     QString m_token;
-    QrCode m_code;
+    QImage m_code;
     QWidget *m_codeView = nullptr;
     QComboBox *m_addresses = nullptr;
     QLineEdit *m_link = nullptr;
