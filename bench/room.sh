@@ -30,7 +30,8 @@ APP_BIN=$B/main/vornaxi-timer
 # shellcheck source=tests/e2e/lib.sh
 . "$(dirname "$0")/../tests/e2e/lib.sh"
 : >"$OUT"
-put() { echo "$1=$2" >>"$OUT"; }
+# shellcheck source=bench/lib.sh
+. "$(dirname "$0")/lib.sh"
 
 ROOM_TITLE="Vornaxi Timer: the clock for the room"
 FLOOR_TITLE="Vornaxi Floor"
@@ -70,8 +71,6 @@ for key in app_open1_us app_open1_map_us app_open2_us app_open2_map_us app_rss_k
 done
 
 # ---- running: the program's view and the floor's window open in turns ----------
-# cpu_ns PID: the run time of all the process's threads (schedstat, ns)
-cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { print s }'; }
 # toggle WINDOW_ID TITLE up|down: Ctrl+R to that window (given the keyboard
 # as a window manager would, none being there), until TITLE is mapped or gone
 toggle() {
@@ -120,7 +119,7 @@ stop_pid "$PROGRAM_PID"
 BELL_BEFORE=$(bell_count)
 start_app "$APP_BIN"
 sleep 1
-put stress_rss_before_kb "$(sed -n 's/^Rss:\s*//p' /proc/"$APP_PID"/smaps_rollup | cut -d' ' -f1)"
+put stress_rss_before_kb "$(rss_kb "$APP_PID")"
 click_on start
 poll_until 2000 bells_at_least $((BELL_BEFORE + 1)) || die "no bell after Start"
 # The cycles spread over 200 s of the period; the screen goes and comes back
@@ -132,7 +131,7 @@ sed 's/^/stress_/' "$E2E_WORK/cycles" >>"$OUT"
 poll_until 260000 bells_at_least $((BELL_BEFORE + 5)) || fail "fewer than five bells in 260 s"
 sleep 3 # room for a wrong sixth bell
 put stress_bells "$(grep '^[0-9]' "$BELL_LOG" | tail -n +$((BELL_BEFORE + 1)) | cut -d' ' -f1 | paste -sd,)"
-put stress_rss_end_kb "$(sed -n 's/^Rss:\s*//p' /proc/"$APP_PID"/smaps_rollup | cut -d' ' -f1)"
+put stress_rss_end_kb "$(rss_kb "$APP_PID")"
 put stress_running "$(app_running && echo yes || echo no)"
 cp "$E2E_WORK/launch.err" "$OUT.launch.err" 2>/dev/null
 finish >/dev/null

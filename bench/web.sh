@@ -36,7 +36,8 @@ APP_BIN=$B/main/vornaxi-timer
 # shellcheck source=tests/e2e/lib.sh
 . "$(dirname "$0")/../tests/e2e/lib.sh"
 : >"$OUT"
-put() { echo "$1=$2" >>"$OUT"; }
+# shellcheck source=bench/lib.sh
+. "$(dirname "$0")/lib.sh"
 ip link set lo up || die "no loopback in the namespace"
 
 PHONES_TITLE="The clock on phones and tablets"
@@ -56,8 +57,6 @@ share() {
     PORT=${BASH_REMATCH[1]} TOKEN=${BASH_REMATCH[2]}
 }
 maps_of() { grep -c -E 'libmicrohttpd|libqrencode' /proc/"$APP_PID"/maps; }
-rss_kb() { sed -n 's/^Rss:\s*//p' /proc/"$APP_PID"/smaps_rollup | cut -d' ' -f1; }
-cpu_ns() { cat /proc/"$APP_PID"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { print s }'; }
 start_clock() {
     local before
     before=$(bell_count)
@@ -154,10 +153,10 @@ for n in 0 250 1000; do
         viewers "$n" "$E2E_WORK/viewers$n" || die "$n viewers did not all connect"
     fi
     sleep 2
-    a=$(cpu_ns)
+    a=$(cpu_ns "$APP_PID")
     sleep "$PHASE_S"
-    b=$(cpu_ns)
-    put "viewers${n}_rss_kb" "$(rss_kb)"
+    b=$(cpu_ns "$APP_PID")
+    put "viewers${n}_rss_kb" "$(rss_kb "$APP_PID")"
     put "viewers${n}_cpu_ns" $((b - a))
     if [ "$n" -gt 0 ]; then
         stop_viewers

@@ -20,7 +20,8 @@ B=$(realpath "$1") LAUNCHES=$2 STOPPED_S=$3 RUNNING_S=$4 MODE=$5 OUT=$6
 # shellcheck source=tests/e2e/lib.sh
 . "$(dirname "$0")/../tests/e2e/lib.sh"
 : >"$OUT"
-put() { echo "$1=$2" >>"$OUT"; }
+# shellcheck source=bench/lib.sh
+. "$(dirname "$0")/lib.sh"
 
 START_X=225 START_Y=238   # the Start button's centre in the compact window
 QUIT_X=224 QUIT_Y=261
