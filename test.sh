@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test: unit, widget and
-# end-to-end (the real binary under a private Xvfb, session bus and cupsd),
-# then the static checks, then the whole suite again built with
-# AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer, then the
-# tests that start threads built with ThreadSanitizer. After each run of the
-# suite no process it started may still be running.
+# Installs what is missing, builds and runs every test once, each where it
+# tells the most:
+#   - the build that is shipped and packaged: the unit tests, the static
+#     checks, the package and the window end to end;
+#   - a build with AddressSanitizer (leaks included) and
+#     UndefinedBehaviorSanitizer: every test, unit, widget and end-to-end (the
+#     real binary under a private Xvfb, session bus, cupsd, sound server),
+#     side by side where they share nothing;
+#   - a build with ThreadSanitizer: the tests that start threads.
+# After each run no process the tests started may still be running.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/deps.sh
@@ -26,11 +30,17 @@ export QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=no-compositor-here QT_SCALE_FACTO
 # Every process the tests start inherits the mark, daemons included.
 export VORNAXI_TEST_RUN="$$.$EPOCHREALTIME"
 
-# run_suite BUILD_DIR: every test of a build; fails, naming them, if any of
-# the processes the tests started outlives them (and stops those)
+# Tests run side by side: each has its own X server, bus, printing and sound
+# services in a folder of its own; what two must not share is a resource
+# lock in their CMakeLists.txt.
+JOBS=$(($(nproc) + 1))
+
+# run_suite BUILD_DIR [CTEST_OPTIONS...]: those tests of a build; fails,
+# naming them, if any of the processes the tests started outlives them (and
+# stops those)
 run_suite() {
     local status=0 pid
-    ctest --test-dir "$1" --output-on-failure || status=$?
+    ctest --test-dir "$1" --output-on-failure -j "$JOBS" "${@:2}" || status=$?
     for pid in $(marked_pids "VORNAXI_TEST_RUN=$VORNAXI_TEST_RUN"); do
         echo "FAIL: the tests of $1 left pid $pid running: $(command_of "$pid")"
         stop_pid "$pid"
@@ -43,17 +53,18 @@ echo "== format"
 find src tests tools $(test -d bench && echo bench) \( -name '*.cpp' -o -name '*.h' \) -print0 |
     xargs -0 clang-format --dry-run --Werror
 
-echo "== build"
+echo "== build as shipped"
 build -DBUILD_TESTING=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 
-echo "== tests"
-run_suite build
+echo "== unit tests, the package and the window, as shipped"
+run_suite build -L '^(unit|install|shipped)$'
 
 echo "== static checks"
 tools/static-checks.sh build
 
-echo "== tests with sanitizers"
-cmake -S . -B build-asan -G Ninja -DVORNAXI_SANITIZE=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+echo "== every test, with sanitizers"
+cmake -S . -B build-asan -G Ninja -DBUILD_TESTING=ON -DVORNAXI_SANITIZE=ON \
+    -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build build-asan
 # Suppressions cover the platform's own libraries only; see the file.
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
