@@ -122,7 +122,7 @@ browse goto phone "$LINK" || die "the page did not load"
 WATCH="window.paints = []; const el = document.getElementById('readout');"
 WATCH+=" new MutationObserver(() => { const text = el.textContent.trim();"
 WATCH+=" requestAnimationFrame(() => window.paints.push([performance.timeOrigin + performance.now(), text])); })"
-WATCH+=".observe(el, { childList: true, characterData: true, subtree: true }); true"
+WATCH+=".observe(el, { childList: true, characterData: true, subtree: true }); return true"
 browse eval phone "(() => { $WATCH })()" ||
     die "cannot watch the page"
 "$B/paintstamps" "${r[0]}" "${r[1]}" $((r[2] - r[0] + 1)) $((r[3] - r[1] + 1)) $((LATENCY_S + 3)) \

@@ -61,7 +61,8 @@ browse() {
     [ "$status" = ok ] || { echo "# $1: $ANSWER"; return 1; }
 }
 window_says() { echo "$1" >&5 && read -r SAID <&6; }
-shown() { echo "!document.getElementById('$1').hidden"; }
+# shown ID [PERCENT]: JavaScript, true where the part's box is more than PERCENT % of the screen (or any of it)
+shown() { echo "((b) => b.width * b.height > ${2:-0} * innerWidth * innerHeight / 100)(document.getElementById('$1').getBoundingClientRect())"; }
 text_of() { echo "document.getElementById('$1').textContent.trim()"; }
 link_of_room() {
     import -silent -window "$(window_id "$ROOM_TITLE")" -depth 8 "png:$E2E_WORK/room.png" &&
@@ -89,6 +90,12 @@ in_step() {
     done
     expect_ge "$1: seconds seen, each the page's and the window's (${seen[*]})" ${#seen[@]} "$2"
 }
+# at_sizes PAGE WHAT JS: JS holds on the page as a phone's lying, a television's and a phone's upright (as left)
+at_sizes() {
+    for size in 844x390 1920x1080 390x844; do
+        browse view "$1" "${size%x*}" "${size#*x}" && check "$2 ($size)" browse wait "$1" "$3" 3000 || fail "$2: no $size"
+    done
+}
 LINK="" SAID="" ANSWER=""
 ROOM_TITLE="Vornaxi Timer: the clock for the room"
 PHONES_TITLE="The clock on phones and tablets"
@@ -107,10 +114,12 @@ keys ctrl+r
 poll_until 5000 link_of_room
 check "the room's view carries the link: $LINK" link_of_room
 OLD_LINK=$LINK
-browse launch phone chromium 390 844 && browse goto phone "$LINK" && browse wait phone "$(shown stop)" 3000
-check "the phone's page shows the stop sign while stopped" browse eval phone "$(shown stop) && !$(shown readout)"
+browse launch phone chromium 390 844 && browse goto phone "$LINK"
+# Before a team's name (the background comes with the first state): the middle filled all the same.
+at_sizes phone "stopped, before a team's name, the stop sign" \
+    "document.body.style.background && $(shown stop 10) && !$(shown readout)"
 click_on start
-browse wait phone "$(shown readout)" 3000
+at_sizes phone "running, before a team's name, the minute digit and the readout" "$(shown minute 10) && $(shown readout)"
 in_step phone 5
 window_says "Screens watching now"
 check "the small window counts the screen watching: $SAID" test "$SAID" = "Screens watching now: 1"
@@ -118,7 +127,7 @@ click_on Option1_3
 check "the background follows the colour" \
     browse wait phone "getComputedStyle(document.body).backgroundColor == 'rgb(255, 255, 0)'" 2000
 click_on cmdExpand && click_on cmdEnter && xdotool type --delay 20 "Owls"
-check "the team's name" browse wait phone "$(text_of team) == 'Owls'" 2000
+check "the team's name" browse wait phone "$(shown team) && $(text_of team) == 'Owls' && $(shown minute 10)" 2000
 click_arrow 1
 keys ctrl+t
 window_says "Total score"
@@ -130,12 +139,13 @@ keys ctrl+l
 poll_until 5000 window_up "$PHONES_TITLE"
 poll_until 3000 link_of_room && [ "$LINK" != "$OLD_LINK" ]
 check "shared again, with a new link: $LINK" test "$LINK" != "$OLD_LINK"
-browse launch tv chromium 1920 1080 && browse goto tv "$LINK" && browse wait tv "$(shown readout)" 1000
-check "the new link's page shows the period at once" same_readout tv
+browse launch tv chromium 1920 1080 && browse goto tv "$LINK"
+check "the new link's page at once: the team, the digit, the total" browse wait tv "$(shown team) && $(shown minute 10) && $(shown totalpanel)" 1000
+check "and the period's readout" same_readout tv
 browse status "$OLD_LINK"
 expect_eq "the old link's status" "$ANSWER" 404
 browse goto phone "$LINK" && browse eval phone "window.unreloaded = true"
-browse wait phone "!$(shown reconnecting)" 2000
+check "the phone's page at the new link" browse wait phone "!$(shown reconnecting) && $(shown minute 10)" 2000
 ip link set v0 down
 check "network gone: Reconnecting 3 s after the last beat" browse wait phone "$(shown reconnecting)" 3500
 sleep 2
@@ -145,16 +155,16 @@ check "network back: the same page shows the period again" \
 in_step phone 2
 in_step tv 2
 browse launch fox firefox 390 844 && echo "# Firefox $ANSWER" && browse goto fox "$LINK"
-check "Firefox shows the period" browse wait fox "$(shown readout)" 3000
+check "Firefox shows the period" browse wait fox "$(shown team) && $(shown minute 10) && $(shown totalpanel)" 3000
 in_step fox 3
 if [ -n "${VORNAXI_SCREENSHOTS:-}" ]; then
     click_on cmdExpand # the score sheet off the room's view
-    browse eval phone "$(text_of readout)" && browse wait phone "'$ANSWER' != JSON.stringify($(text_of readout))" 2000
-    link_of_room && browse shot phone "$E2E_WORK/phone.png" && browse shot tv "$E2E_WORK/tv.png" &&
+    browse eval phone "$(text_of readout)" && browse wait phone "'$ANSWER' != JSON.stringify($(text_of readout))" 2000 &&
+        link_of_room && browse shot phone "$E2E_WORK/phone.png" && browse shot tv "$E2E_WORK/tv.png" &&
         montage -mode concatenate -background '#404040' -geometry +8+8 -tile 1x2 \
             "$E2E_WORK/tv.png" "$E2E_WORK/room.png" -resize 736x miff:- |
         montage -mode concatenate -background '#404040' -geometry +8+8 "$E2E_WORK/phone.png" - -strip \
-            "$VORNAXI_SCREENSHOTS/phones.png"
+            "$VORNAXI_SCREENSHOTS/phones.png" || fail "no screenshot"
 fi
 click_on end
 poll_until 3000 app_exited && wait "$APP_PID"

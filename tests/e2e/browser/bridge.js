@@ -19,9 +19,12 @@ const commands = {
         return browser.version();
     },
     goto: (name, url) => open[name].page.goto(url).then((r) => r.status()),
-    eval: (name, expression) => open[name].page.evaluate(expression),
+    // An expression's value; an error where it is falsy, as a check not met.
+    eval: (name, expression) =>
+        open[name].page.evaluate(expression).then((v) => v || Promise.reject(new Error(`falsy: ${JSON.stringify(v)}`))),
     wait: (name, expression, ms) =>
         open[name].page.waitForFunction(expression, { timeout: +ms, polling: 50 }).then(() => true),
+    view: (name, width, height) => open[name].page.setViewport({ width: +width, height: +height }),
     shot: (name, file) => open[name].page.screenshot({ path: file }).then(() => file),
     // An HTTP GET's status, 0 where none came.
     status: (url) => fetch(url, { signal: AbortSignal.timeout(3000) }).then((r) => r.status, () => 0),
