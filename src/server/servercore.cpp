@@ -162,6 +162,7 @@ MHD_Result ServerCore::answer(MHD_Connection *connection, const char *url, const
         [](void *cls, MHD_ValueKind kind, const char *, size_t keySize, const char *,
            size_t valueSize) {
             auto *request = static_cast<WebRequest *>(cls);
+            // The line as sent: the name, ": ", the value and the line's end.
             request->headerBytes += static_cast<qsizetype>(keySize + valueSize) + 4;
             if (kind == MHD_GET_ARGUMENT_KIND) {
                 request->query = true;
@@ -225,7 +226,7 @@ MHD_Result ServerCore::startStream(MHD_Connection *connection)
         m_countChanged(int(m_viewers.size()));
     }
     MHD_Response *response =
-        m_api.responseFromCallback(MHD_SIZE_UNKNOWN, 1024, &onRead, viewer, &onStreamClosed);
+        m_api.responseFromCallback(MHD_SIZE_UNKNOWN, streamBlock, &onRead, viewer, &onStreamClosed);
     if (!response) {
         onStreamClosed(viewer);
         return MHD_NO;

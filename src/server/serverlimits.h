@@ -60,6 +60,10 @@ inline constexpr qsizetype maxPending = qsizetype(64) * 1024;
 // stopped reading be noticed after some 100 KB rather than megabytes.
 inline constexpr int streamSendBuffer = 16 * 1024;
 
+// What libmicrohttpd asks a stream for at a time: some five events, and a
+// thousand streams hold 1 MB of it.
+inline constexpr size_t streamBlock = 1024;
+
 // The port tried first, then the next ones: a second program (or one still
 // closing) on the same computer takes the next.
 inline constexpr quint16 defaultPort = 28240;
