@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "httpclient.h"
-#include "web/clockserver.h"
+#include "server/clockserver.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -146,7 +146,9 @@ void tst_ClockServer::hostile_data()
     row("..", request("/TOKEN/../TOKEN/"), {404});
     row("%2e%2e", request("/TOKEN/%2e%2e/TOKEN/"), {404});
     row("%65vents", request("/TOKEN/%65vents"), {404});
-    row("NUL in the path", request("/TOKEN/" + QByteArray(1, '\0')), {400, 404});
+    // The path ends at a NUL (where the library does not refuse it): the token still counts.
+    row("NUL after the token", request("/TOKEN/" + QByteArray(1, '\0') + "x"), {400, 200});
+    row("NUL before the token", request("/" + QByteArray(1, '\0') + "/TOKEN/"), {400, 404});
     for (const char *method : {"POST", "PUT", "DELETE", "OPTIONS"}) {
         row(method, request("/TOKEN/", "Content-Length: 2\r\n").replace("GET", method) + "hi",
             {405});
@@ -172,7 +174,8 @@ void tst_ClockServer::hostile_data()
         });
         HttpClient other(server.port(), "127.0.0.2");
         other.send(get(server, ""));
-        return served >= 1 && served <= 64 && other.readUntil("200 OK", 1000)
+        return served >= 1 && served <= ServerLimits::connectionsPerAddress &&
+                other.readUntil("200 OK", 1000)
             ? QString()
             : u"%1 served"_s.arg(served);
     });

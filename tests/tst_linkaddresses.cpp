@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The address the link for phones and tablets carries, decided without a
 // network.
-#include "web/linkaddresses.h"
+#include "phones/linkaddresses.h"
 
 #include <QTest>
 

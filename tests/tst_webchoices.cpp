@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "web/webrequest.h"
+#include "server/webrequest.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -24,29 +26,27 @@ void tst_WebChoices::answer_data()
     QTest::addColumn<QByteArray>("path");
     QTest::addColumn<int>("headerBytes");
     QTest::addColumn<int>("headerLines");
-    QTest::addColumn<int>("status");
     QTest::addColumn<WebAnswer>("answer");
     QTest::addColumn<bool>("headOnly");
     const QByteArray t = '/' + token;
     const auto row = [](const char *name, const QByteArray &method, const QByteArray &path,
-                        int status, WebAnswer answer, bool head = false, int bytes = 300,
-                        int lines = 8) {
-        QTest::newRow(name) << method << path << bytes << lines << status << answer << head;
+                        WebAnswer answer, bool head = false, int bytes = 300, int lines = 8) {
+        QTest::newRow(name) << method << path << bytes << lines << answer << head;
     };
-    row("page", "GET", t + '/', 200, WebAnswer::Page);
-    row("page, head", "HEAD", t + '/', 200, WebAnswer::Page, true);
-    row("events", "GET", t + "/events", 200, WebAnswer::Events);
-    row("events, head", "HEAD", t + "/events", 200, WebAnswer::Events, true);
-    row("8 KB is still a request", "GET", t + '/', 200, WebAnswer::Page, false, 8192, 100);
-    row("no slash after the token", "GET", t, 404, WebAnswer::NotFound);
-    row("last character wrong", "GET", t.chopped(1) + "E/", 404, WebAnswer::NotFound);
-    row("lower case", "GET", t.toLower() + '/', 404, WebAnswer::NotFound);
-    row("token longer", "GET", t + "0/", 404, WebAnswer::NotFound);
-    row("token in the second part", "GET", "/x" + t + '/', 404, WebAnswer::NotFound);
-    row("events, slash", "GET", t + "/events/", 404, WebAnswer::NotFound);
-    row("PUT elsewhere", "PUT", "/x", 405, WebAnswer::MethodNotAllowed);
-    row("get in lower case", "get", t + '/', 405, WebAnswer::MethodNotAllowed);
-    row("too many lines", "GET", t + '/', 431, WebAnswer::TooLarge, false, 900, 101);
+    row("page", "GET", t + '/', WebAnswer::Page);
+    row("page, head", "HEAD", t + '/', WebAnswer::Page, true);
+    row("events", "GET", t + "/events", WebAnswer::Events);
+    row("events, head", "HEAD", t + "/events", WebAnswer::Events, true);
+    row("8 KB is still a request", "GET", t + '/', WebAnswer::Page, false, 8192, 100);
+    row("no slash after the token", "GET", t, WebAnswer::NotFound);
+    row("last character wrong", "GET", t.chopped(1) + "E/", WebAnswer::NotFound);
+    row("lower case", "GET", t.toLower() + '/', WebAnswer::NotFound);
+    row("token longer", "GET", t + "0/", WebAnswer::NotFound);
+    row("token in the second part", "GET", "/x" + t + '/', WebAnswer::NotFound);
+    row("events, slash", "GET", t + "/events/", WebAnswer::NotFound);
+    row("PUT elsewhere", "PUT", "/x", WebAnswer::MethodNotAllowed);
+    row("get in lower case", "get", t + '/', WebAnswer::MethodNotAllowed);
+    row("too many lines", "GET", t + '/', WebAnswer::TooLarge, false, 900, 101);
 }
 
 void tst_WebChoices::answer()
@@ -55,17 +55,18 @@ void tst_WebChoices::answer()
     QFETCH(QByteArray, path);
     QFETCH(int, headerBytes);
     QFETCH(int, headerLines);
-    QFETCH(int, status);
     QFETCH(WebAnswer, answer);
     QFETCH(bool, headOnly);
     const WebRequest request{method, path, false, headerBytes, headerLines};
     const WebReply reply = answerFor(request, token);
-    QCOMPARE(reply.status, status);
     QCOMPARE(reply.answer, answer);
     QCOMPARE(reply.headOnly, headOnly);
     // Served only without a query and under a token.
-    QCOMPARE(answerFor({method, path, true, headerBytes, headerLines}, token).status == 200, false);
-    QCOMPARE(answerFor(request, {}).status == 200, false);
+    const auto served = [](WebReply r) {
+        return r.answer == WebAnswer::Page || r.answer == WebAnswer::Events;
+    };
+    QVERIFY(!served(answerFor({method, path, true, headerBytes, headerLines}, token)));
+    QVERIFY(!served(answerFor(request, {})));
 }
 
 void tst_WebChoices::event_data()
@@ -78,16 +79,20 @@ void tst_WebChoices::event_data()
     QTest::newRow("stopped, no total")
         << RoomState{false, {}, {}, 0x0000a0b, {}, false, u"48"_s}
         << R"({"running":false,"minute":"","readout":"","background":"#000a0b","team":""})"_ba;
-    QTest::newRow("escapes")
-        << RoomState{false, {}, {}, 0, u"\"A\\B\"\n\t\x01 Zoë 🦉"_s, true, {}}
-        << R"({"running":false,"minute":"","readout":"","background":"#000000","team":"\"A\\B\"\u000a\u0009\u0001 Zoë 🦉","total":""})"_ba;
+    QTest::newRow("quotes, line breaks, controls")
+        << RoomState{false, {}, {}, 0, u"\"A\\B\"\r\n\t\x01 Zoë 🦉"_s, true, {}}
+        << R"({"running":false,"minute":"","readout":"","background":"#000000","team":"\"A\\B\"\r\n\t\u0001 Zoë 🦉","total":""})"_ba;
 }
 
+// Compared as parsed values: the escapes are the JSON writer's to choose.
 void tst_WebChoices::event()
 {
     QFETCH(RoomState, state);
     QFETCH(QByteArray, json);
-    QCOMPARE(eventFor(state), "data: " + json + "\n\n");
+    const QByteArray event = eventFor(state);
+    QVERIFY(event.startsWith("data: ") && event.endsWith("\n\n") && event.count('\n') == 2);
+    QCOMPARE(QJsonDocument::fromJson(event.sliced(6)).object(),
+             QJsonDocument::fromJson(json).object());
 }
 
 QTEST_APPLESS_MAIN(tst_WebChoices)

@@ -140,6 +140,18 @@
     </message>
 </context>
 <context>
+    <name>Library</name>
+    <message>
+        <source>%1 was not found or could not be loaded</source>
+        <extracomment>%1 is a library&apos;s file, libqrencode.so.4 for one.</extracomment>
+        <translation>%1 wurde nicht gefunden oder konnte nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>%1 has no function %2</source>
+        <translation>%1 hat keine Funktion %2</translation>
+    </message>
+</context>
+<context>
     <name>PeriodClock</name>
     <message>
         <source>Stop/Reset</source>
@@ -178,6 +190,10 @@
     <message>
         <source>Screens watching now: %1</source>
         <translation>Schirme, die jetzt zusehen: %1</translation>
+    </message>
+    <message>
+        <source>The QR code could not be drawn: %1</source>
+        <translation>Der QR-Code konnte nicht gezeichnet werden: %1</translation>
     </message>
 </context>
 <context>

@@ -140,6 +140,18 @@
     </message>
 </context>
 <context>
+    <name>Library</name>
+    <message>
+        <source>%1 was not found or could not be loaded</source>
+        <extracomment>%1 is a library&apos;s file, libqrencode.so.4 for one.</extracomment>
+        <translation>No se encontró %1 o no se pudo cargar</translation>
+    </message>
+    <message>
+        <source>%1 has no function %2</source>
+        <translation>%1 no tiene la función %2</translation>
+    </message>
+</context>
+<context>
     <name>PeriodClock</name>
     <message>
         <source>Stop/Reset</source>
@@ -178,6 +190,10 @@
     <message>
         <source>Screens watching now: %1</source>
         <translation>Pantallas que miran ahora: %1</translation>
+    </message>
+    <message>
+        <source>The QR code could not be drawn: %1</source>
+        <translation>No se pudo dibujar el código QR: %1</translation>
     </message>
 </context>
 <context>

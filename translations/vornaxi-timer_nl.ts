@@ -140,6 +140,18 @@
     </message>
 </context>
 <context>
+    <name>Library</name>
+    <message>
+        <source>%1 was not found or could not be loaded</source>
+        <extracomment>%1 is a library&apos;s file, libqrencode.so.4 for one.</extracomment>
+        <translation>%1 is niet gevonden of kon niet worden geladen</translation>
+    </message>
+    <message>
+        <source>%1 has no function %2</source>
+        <translation>%1 heeft geen functie %2</translation>
+    </message>
+</context>
+<context>
     <name>PeriodClock</name>
     <message>
         <source>Stop/Reset</source>
@@ -178,6 +190,10 @@
     <message>
         <source>Screens watching now: %1</source>
         <translation>Schermen die nu kijken: %1</translation>
+    </message>
+    <message>
+        <source>The QR code could not be drawn: %1</source>
+        <translation>De QR-code kon niet worden getekend: %1</translation>
     </message>
 </context>
 <context>

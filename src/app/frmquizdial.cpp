@@ -10,14 +10,14 @@
 #include "extras/resultprinter.h"
 #include "geometry.h"
 #include "heldkeys.h"
+#include "phones/clockpage.h"
+#include "phones/linkaddresses.h"
+#include "phones/phoneswindow.h"
 #include "room/roomview.h"
+#include "server/clockserver.h"
 #include "sound/beeper.h"
 #include "stopsignpanel.h"
 #include "textfit.h"
-#include "web/clockpage.h"
-#include "web/clockserver.h"
-#include "web/linkaddresses.h"
-#include "web/phoneswindow.h"
 
 #include <QAction>
 #include <QApplication>

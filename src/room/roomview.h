@@ -4,8 +4,8 @@
 
 #include "paneltext.h"
 #include "roomlayout.h"
-#include "roomstate.h"
 #include "screensaver.h"
+#include "state/roomstate.h"
 
 #include <QFont>
 #include <QPointer>

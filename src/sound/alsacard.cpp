@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "soundcard.h"
 
+#include "loader/library.h"
+
 #include <QFile>
-#include <QLibrary>
 
 #include <cerrno>
 #include <cstdint>
@@ -154,28 +155,12 @@ private:
             return *m_loaded;
         }
         m_tone = readWave(m_tonePath);
-        m_loaded = m_tone.frames() > 0 && m_tone.rate > 0 && m_library.load() &&
-            resolve("snd_lib_error_set_handler", m_setErrorHandler) &&
-            resolve("snd_config_update_ref", m_configUpdate) &&
-            resolve("snd_config_unref", m_configUnref) &&
-            resolve("snd_config_update_free_global", m_configFree) &&
-            resolve("snd_config_search_definition", m_searchDefinition) &&
-            resolve("snd_config_delete", m_configDelete) && resolve("snd_pcm_open", m_open) &&
-            resolve("snd_pcm_set_params", m_setParams) && resolve("snd_pcm_writei", m_write) &&
-            resolve("snd_pcm_state", m_state) && resolve("snd_pcm_start", m_start) &&
-            resolve("snd_pcm_close", m_close);
+        m_loaded = m_tone.frames() > 0 && m_tone.rate > 0 && m_library.load();
         if (*m_loaded) {
             m_setErrorHandler(quiet);
         }
         return *m_loaded;
     }
-    template<typename Pointer>
-    bool resolve(const char *name, Pointer &pointer)
-    {
-        pointer = reinterpret_cast<Pointer>(m_library.resolve(name));
-        return pointer != nullptr;
-    }
-
     // Non-blocking: a device that another program holds fails at once
     // instead of waiting until it is free. The device converts the tone to
     // what it plays where it has to.
@@ -217,7 +202,6 @@ private:
         return m_state(m_pcm) != SND_PCM_STATE_PREPARED || m_start(m_pcm) >= 0;
     }
 
-    QLibrary m_library{QStringLiteral("asound"), 2};
     std::optional<bool> m_loaded;
     QByteArray m_tonePath;
     Tone m_tone;
@@ -233,6 +217,22 @@ private:
     decltype(&snd_pcm_state) m_state = nullptr;
     decltype(&snd_pcm_start) m_start = nullptr;
     decltype(&snd_pcm_close) m_close = nullptr;
+    Library m_library{QStringLiteral("asound"),
+                      2,
+                      {
+                          {"snd_lib_error_set_handler", m_setErrorHandler},
+                          {"snd_config_update_ref", m_configUpdate},
+                          {"snd_config_unref", m_configUnref},
+                          {"snd_config_update_free_global", m_configFree},
+                          {"snd_config_search_definition", m_searchDefinition},
+                          {"snd_config_delete", m_configDelete},
+                          {"snd_pcm_open", m_open},
+                          {"snd_pcm_set_params", m_setParams},
+                          {"snd_pcm_writei", m_write},
+                          {"snd_pcm_state", m_state},
+                          {"snd_pcm_start", m_start},
+                          {"snd_pcm_close", m_close},
+                      }};
     snd_pcm_t *m_pcm = nullptr;
     long m_written = 0; // frames handed to the device
     std::chrono::steady_clock::time_point m_endsAt;

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "soundserver.h"
 
+#include "loader/library.h"
+
 #include <QCoreApplication>
-#include <QLibrary>
 
 // For its types and property names only: the library is loaded by the
 // beeper's server thread once the window is shown, off the start-up path.
@@ -42,7 +43,7 @@ public:
 
     bool connect() override
     {
-        if (!load() || m_create(&m_context) != CA_SUCCESS) {
+        if (!m_library.load() || m_create(&m_context) != CA_SUCCESS) {
             return false;
         }
         // The sound server only: libcanberra's ALSA driver would bypass it
@@ -87,18 +88,6 @@ public:
     }
 
 private:
-    bool load()
-    {
-        if (m_library.isLoaded()) {
-            return true;
-        }
-        return m_library.load() && resolve("ca_context_create", m_create) &&
-            resolve("ca_context_destroy", m_destroy) &&
-            resolve("ca_context_set_driver", m_setDriver) &&
-            resolve("ca_context_change_props", m_changeProps) &&
-            resolve("ca_context_open", m_open) && resolve("ca_context_cache", m_cache) &&
-            resolve("ca_context_play", m_play);
-    }
     // Calls libcanberra with a sound's properties. They go with each sound,
     // not with the context (whose properties name the client only). The
     // role is not "event": mixers fold event sounds into one "system
@@ -113,18 +102,10 @@ private:
                         CA_PROP_MEDIA_NAME, "Beep", CA_PROP_MEDIA_ROLE, "alarm",
                         own ? CA_PROP_MEDIA_FILENAME : nullptr, m_tone.constData(), nullptr);
     }
-    template<typename Function>
-    bool resolve(const char *name, Function &function)
-    {
-        function = reinterpret_cast<Function>(m_library.resolve(name));
-        return function != nullptr;
-    }
-
     QByteArray m_appId;
     QByteArray m_name;
     QByteArray m_version;
     QByteArray m_tone;
-    QLibrary m_library{QStringLiteral("canberra"), 0};
     decltype(&ca_context_create) m_create = nullptr;
     decltype(&ca_context_destroy) m_destroy = nullptr;
     decltype(&ca_context_set_driver) m_setDriver = nullptr;
@@ -132,6 +113,17 @@ private:
     decltype(&ca_context_open) m_open = nullptr;
     decltype(&ca_context_cache) m_cache = nullptr;
     decltype(&ca_context_play) m_play = nullptr;
+    Library m_library{QStringLiteral("canberra"),
+                      0,
+                      {
+                          {"ca_context_create", m_create},
+                          {"ca_context_destroy", m_destroy},
+                          {"ca_context_set_driver", m_setDriver},
+                          {"ca_context_change_props", m_changeProps},
+                          {"ca_context_open", m_open},
+                          {"ca_context_cache", m_cache},
+                          {"ca_context_play", m_play},
+                      }};
     ca_context *m_context = nullptr;
 };
 

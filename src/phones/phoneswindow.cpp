@@ -51,6 +51,11 @@ PhonesWindow::PhonesWindow(QWidget *parent)
     setAttribute(Qt::WA_QuitOnClose, false);
 
     m_codeView = new CodeView(m_code, this);
+    m_codeProblem = new QLabel(this);
+    m_codeProblem->setObjectName(QStringLiteral("codeProblem"));
+    m_codeProblem->setWordWrap(true);
+    m_codeProblem->setTextFormat(Qt::PlainText);
+    m_codeProblem->hide();
     m_addresses = new QComboBox(this);
     m_addresses->setObjectName(QStringLiteral("addresses"));
     //: Chooses which of the computer's network addresses the link uses.
@@ -73,6 +78,7 @@ PhonesWindow::PhonesWindow(QWidget *parent)
     linkRow->addWidget(copy);
     auto *column = new QVBoxLayout(this);
     column->addWidget(m_codeView, 1);
+    column->addWidget(m_codeProblem);
     column->addWidget(m_addresses);
     column->addLayout(linkRow);
     column->addWidget(m_viewers);
@@ -115,7 +121,12 @@ void PhonesWindow::showLink()
     m_link->setMinimumWidth(m_link->fontMetrics().horizontalAdvance(link()) +
                             m_link->fontMetrics().averageCharWidth() * 2);
     m_link->setCursorPosition(0);
-    m_code = qrCode(link().toUtf8());
+    QString why;
+    m_code = qrCode(link().toUtf8(), &why);
+    // Without a code, the reason in its place: the link is there all the same.
+    m_codeView->setVisible(!m_code.isNull());
+    m_codeProblem->setVisible(m_code.isNull());
+    m_codeProblem->setText(tr("The QR code could not be drawn: %1").arg(why));
     m_codeView->update();
     emit linkChanged();
 }

@@ -2,50 +2,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qrcode.h"
 
-#include <QLibrary>
+#include "loader/library.h"
 
 #include <qrencode.h>
 
+#include <cerrno>
+#include <cstring>
+
 namespace {
 
-using EncodeString = QRcode *(*)(const char *, int, QRecLevel, QRencodeMode, int);
-using Free = void (*)(QRcode *);
-
-struct Library
+struct QrEncode
 {
-    EncodeString encode = nullptr;
-    Free free = nullptr;
+    decltype(&QRcode_encodeString) encode = nullptr;
+    decltype(&QRcode_free) free = nullptr;
 };
-
-const Library &library()
-{
-    static const Library loaded = [] {
-        Library lib;
-        // The soname's version: the development package's libqrencode.so
-        // need not be there.
-        QLibrary so(QStringLiteral("qrencode"), 4);
-        lib.encode = reinterpret_cast<EncodeString>(so.resolve("QRcode_encodeString"));
-        lib.free = reinterpret_cast<Free>(so.resolve("QRcode_free"));
-        if (!lib.free) {
-            lib.encode = nullptr;
-        }
-        return lib;
-    }();
-    return loaded;
-}
 
 } // namespace
 
-QImage qrCode(const QByteArray &text)
+QImage qrCode(const QByteArray &text, QString *error)
 {
-    const Library &lib = library();
-    if (!lib.encode) {
+    // From the window's thread only.
+    static QrEncode lib;
+    static Library library(QStringLiteral("qrencode"), 4,
+                           {{"QRcode_encodeString", lib.encode}, {"QRcode_free", lib.free}});
+    if (!library.load()) {
+        *error = library.errorString();
         return {};
     }
     // Level M: a code read off a projector across a hall survives some glare;
     // version 0: as small as the text allows. Case-sensitive, for the token.
     QRcode *made = lib.encode(text.constData(), 0, QR_ECLEVEL_M, QR_MODE_8, 1);
     if (!made) {
+        // ERANGE: longer than the largest code holds.
+        *error = QString::fromLocal8Bit(std::strerror(errno));
         return {};
     }
     const int side = made->width + 2 * QrQuietZone;

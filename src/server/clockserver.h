@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "room/roomstate.h"
+#include "server/serverlimits.h"
+#include "state/roomstate.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -11,11 +12,15 @@
 #include <atomic>
 #include <memory>
 
-class ClockServerCore;
+class ServerCore;
 
-// The clock for phones and tablets: a small HTTP server on the hall's network that
-// shows, read-only, what the room's view shows. It runs on libmicrohttpd's own
-// threads; the window's thread only hands states over and never waits on a socket.
+// The clock for phones and tablets: a small HTTP server on the hall's network
+// that shows, read-only, what the room's view shows. This object lives on the
+// window's thread, and every function of it runs there; it only starts, stops
+// and hands states over, and never waits on a socket. The connections are
+// ServerCore's, on libmicrohttpd's thread and a hand-out thread of the core's
+// (servercore.h maps them); the count of viewers comes from there through a
+// callback, and reaches this thread queued.
 class ClockServer : public QObject
 {
     Q_OBJECT
@@ -33,16 +38,15 @@ public:
     // 32 upper-case hex characters, 128 random bits, new at each start().
     QString token() const;
     QString errorString() const;
-    // From the window's thread; cheap: viewers get it at once.
+    // Cheap: viewers get it at once.
     void publish(const RoomState &state);
     // Event streams open now.
     int viewers() const;
-    static constexpr quint16 defaultPort = 28240; // tried first, then the next 19
-    static constexpr int portsTried = 20;
+    static constexpr quint16 defaultPort = ServerLimits::defaultPort;
+    static constexpr int portsTried = ServerLimits::portsTried;
 
-    // Seconds a connection may stay silent before it is closed (10 unless set before start()).
+    // Before start(): seconds a connection may stay silent, the first port tried.
     void setIdleTimeout(int seconds);
-    // The first port tried (defaultPort unless set before start()).
     void setFirstPort(quint16 port);
 
 signals:
@@ -50,16 +54,18 @@ signals:
     void viewersChanged(int count);
 
 private:
-    friend class ClockServerCore;
+    // On the core's threads, under its lock.
+    void countViewers(int count);
+
     QByteArray m_page;
     RoomState m_state;
     QString m_token;
     QString m_error;
     quint16 m_port = 0;
     quint16 m_firstPort = defaultPort;
-    int m_idleTimeout = 10;
-    std::unique_ptr<ClockServerCore> m_core;
-    // Kept by the server's threads, read here without waiting for them.
+    int m_idleTimeout = ServerLimits::idleTimeoutSeconds;
+    std::unique_ptr<ServerCore> m_core;
+    // Written by the core's threads through countViewers(), read here without waiting.
     std::atomic<int> m_viewers = 0;
     std::atomic<bool> m_countPosted = false;
 };

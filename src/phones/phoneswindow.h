@@ -25,7 +25,8 @@ public:
     // one chosen before is among them.
     void setLink(const QStringList &addresses, quint16 port, const QString &token);
     QString link() const;
-    // Its QR code, one pixel a module (drawModules scales it).
+    // Its QR code, one pixel a module (drawModules scales it); null where
+    // none could be made, and the window says why.
     const QImage &code() const { return m_code; }
     void setViewers(int count);
 
@@ -39,6 +40,7 @@ private:
     QString m_token;
     QImage m_code;
     QWidget *m_codeView = nullptr;
+    QLabel *m_codeProblem = nullptr; // why there is no code, where there is none
     QComboBox *m_addresses = nullptr;
     QLineEdit *m_link = nullptr;
     QLabel *m_viewers = nullptr;

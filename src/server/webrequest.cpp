@@ -3,6 +3,10 @@
 #include "webrequest.h"
 
 #include <QCryptographicHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -18,11 +22,6 @@ bool sameToken(QByteArrayView a, QByteArrayView b)
         difference |= static_cast<unsigned char>(a[i] ^ b[i]);
     }
     return difference == 0;
-}
-
-WebReply reply(WebAnswer answer, int status)
-{
-    return {answer, status, false};
 }
 
 // The base64 sha256 of each element's content, as CSP wants it.
@@ -51,37 +50,17 @@ QByteArray hashesOf(QByteArrayView page, QByteArrayView tag)
     return sources.isEmpty() ? QByteArray("'none'") : sources;
 }
 
-void appendJsonString(QByteArray &out, const QString &text)
-{
-    out += "\"";
-    for (const char c : text.toUtf8()) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (QByteArrayView("\"\\").contains(c)) {
-            out += "\\";
-            out += c;
-        } else if (byte < 0x20) {
-            // Also keeps a line break out of the event, where it would end the data line.
-            static const char hex[] = "0123456789abcdef";
-            out += "\\u00";
-            out += hex[byte >> 4];
-            out += hex[byte & 0xf];
-        } else {
-            out += c;
-        }
-    }
-    out += "\"";
-}
-
 } // namespace
 
 WebReply answerFor(const WebRequest &request, QByteArrayView token)
 {
-    if (request.headerBytes > maxRequestBytes || request.headerLines > maxHeaderLines) {
-        return reply(WebAnswer::TooLarge, 431);
+    if (request.headerBytes > ServerLimits::maxRequestBytes ||
+        request.headerLines > ServerLimits::maxHeaderLines) {
+        return {WebAnswer::TooLarge};
     }
     const bool head = request.method == "HEAD";
     if (!head && request.method != "GET") {
-        return reply(WebAnswer::MethodNotAllowed, 405);
+        return {WebAnswer::MethodNotAllowed};
     }
     // "/" TOKEN "/" and then nothing or "events": anything else, a '%', "..",
     // a NUL or a second slash included, fails the one exact comparison.
@@ -89,16 +68,16 @@ WebReply answerFor(const WebRequest &request, QByteArrayView token)
     const qsizetype prefix = token.size() + 2;
     if (request.query || token.isEmpty() || path.size() < prefix || path[0] != '/' ||
         path[prefix - 1] != '/' || !sameToken(path.sliced(1, token.size()), token)) {
-        return reply(WebAnswer::NotFound, 404);
+        return {WebAnswer::NotFound};
     }
     const QByteArrayView rest = path.sliced(prefix);
     if (rest.isEmpty()) {
-        return {WebAnswer::Page, 200, head};
+        return {WebAnswer::Page, head};
     }
     if (rest == "events") {
-        return {WebAnswer::Events, 200, head};
+        return {WebAnswer::Events, head};
     }
-    return reply(WebAnswer::NotFound, 404);
+    return {WebAnswer::NotFound};
 }
 
 QByteArray contentSecurityPolicy(QByteArrayView page)
@@ -109,20 +88,17 @@ QByteArray contentSecurityPolicy(QByteArrayView page)
 
 QByteArray eventFor(const RoomState &state)
 {
-    QByteArray out = "data: {\"running\":";
-    out += state.running ? "true" : "false";
-    out += ",\"minute\":";
-    appendJsonString(out, state.minuteDigit);
-    out += ",\"readout\":";
-    appendJsonString(out, state.readout);
-    out += ",\"background\":\"#";
-    out += QByteArray::number(state.background & 0xffffff, 16).rightJustified(6, '0');
-    out += "\",\"team\":";
-    appendJsonString(out, state.teamName);
+    // Keys of the page's show() in clock.html; "total" only while one is shown.
+    QJsonObject json{
+        {u"running"_s, state.running},
+        {u"minute"_s, state.minuteDigit},
+        {u"readout"_s, state.readout},
+        {u"background"_s, u"#%1"_s.arg(uint(state.background & 0xffffff), 6, 16, QChar(u'0'))},
+        {u"team"_s, state.teamName},
+    };
     if (state.totalShown) {
-        out += ",\"total\":";
-        appendJsonString(out, state.total);
+        json[u"total"_s] = state.total;
     }
-    out += "}\n\n";
-    return out;
+    // Compact JSON escapes every line break in a string: the event stays one data line.
+    return "data: " + QJsonDocument(json).toJson(QJsonDocument::Compact) + "\n\n";
 }

@@ -2,13 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "room/roomstate.h"
+#include "server/serverlimits.h"
+#include "state/roomstate.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 
-// What a request may ask for. Everything that is not the page or the event
-// stream under the right token is "not found", with nothing said about why.
+// What a request may ask for, each answered with its own status (200, 200,
+// 404, 405, 431). Everything that is not the page or the event stream under
+// the right token is "not found", with nothing said about why.
 enum class WebAnswer {
     Page,
     Events,
@@ -31,13 +33,8 @@ struct WebRequest
 struct WebReply
 {
     WebAnswer answer = WebAnswer::NotFound;
-    int status = 404;
     bool headOnly = false; // HEAD: the headers GET would have, no body
 };
-
-// A phone's browser sends well under a kilobyte; more is someone else.
-inline constexpr qsizetype maxRequestBytes = 8192;
-inline constexpr int maxHeaderLines = 100;
 
 // token: the 32 hex characters of this run.
 WebReply answerFor(const WebRequest &request, QByteArrayView token);
@@ -46,7 +43,7 @@ WebReply answerFor(const WebRequest &request, QByteArrayView token);
 // elements (written in lower case) allowed by their sha256 hashes, nothing else.
 QByteArray contentSecurityPolicy(QByteArrayView page);
 
-// One server-sent event with the state as JSON.
+// One server-sent event with the state as JSON, on one line.
 QByteArray eventFor(const RoomState &state);
 
 // Lets a page tell a lost connection from a quiet one.

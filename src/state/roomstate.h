@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QColor>
 #include <QString>
+#include <QtGlobal>
 
 // The window's state as the room sees it, handed over whenever it changes.
 struct RoomState
@@ -12,7 +12,7 @@ struct RoomState
     bool running = false;
     QString minuteDigit;
     QString readout;
-    QRgb background = 0;
+    quint32 background = 0; // as QRgb: 0xAARRGGBB, the alpha unused
     QString teamName; // empty until one is entered
     bool totalShown = false;
     QString total;
