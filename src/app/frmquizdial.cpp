@@ -484,8 +484,8 @@ void frmQuizdial::showTo(Audience &audience)
     showHall();
 }
 
-// The room and the phones see what the window shows, handed over in the same
-// pass of the event loop as the window's own change.
+// The hall sees what the window shows, handed over in the same pass of the
+// event loop as the window's own change.
 void frmQuizdial::showHall()
 {
     RoomState state;
