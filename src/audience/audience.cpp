@@ -72,11 +72,11 @@ QList<QAction *> Audience::menuActions() const
 void Audience::carry(const QList<QAction *> &actions)
 {
     m_carried = actions;
-    for (QWidget *window :
-         {static_cast<QWidget *>(m_room.get()), static_cast<QWidget *>(m_phones)}) {
-        if (window) {
-            window->addActions(m_carried);
-        }
+    if (m_room) {
+        m_room->addActions(m_carried);
+    }
+    if (m_phones) {
+        m_phones->addActions(m_carried);
     }
 }
 
