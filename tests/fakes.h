@@ -5,7 +5,7 @@
 // The window's seams to the world, made harmless: beeps counted, pages kept.
 // Plain C++ and no QtTest, so that the benchmarks use them too.
 
-#include "extras/resultprinter.h"
+#include "printing/resultprinter.h"
 #include "sound/beeper.h"
 
 #include <QList>

@@ -7,6 +7,8 @@
 
 #include "app/frmquizdial.h"
 #include "app/geometry.h"
+#include "app/heldkeys.h"
+#include "audience/audience.h"
 #include "clock/ticktimer.h"
 #include "fakes.h"
 
@@ -39,12 +41,16 @@ struct FusionStyle
 // pages kept.
 struct Fixture : FusionStyle
 {
+    HeldKeys heldKeys;
     CountingBeeper beeper;
     KeepingPrinter printer;
     frmQuizdial window{beeper, printer};
+    Audience audience{window};
 
     Fixture()
     {
+        qApp->installEventFilter(&heldKeys);
+        window.showTo(audience);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
     }

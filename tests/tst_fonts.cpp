@@ -4,6 +4,7 @@
 // usual fonts and once with the named faces taken away (VORNAXI_FALLBACK_FONTS).
 // The captions in every shipped language, translated and inside their controls.
 #include "app/language.h"
+#include "look/faces.h"
 #include "quizfixture.h"
 #include "room/roomview.h"
 
@@ -110,19 +111,19 @@ void tst_Fonts::faces_data()
     QTest::addColumn<QString>("standIn");
     QTest::addColumn<double>("points"); // as designed, at 96 dpi
 
-    using namespace Geometry;
+    using namespace Faces;
     QTest::newRow("minute display") << "Display"
-                                    << "Liberation Sans" << DisplayFont.points;
+                                    << "Liberation Sans" << Digit.points;
     QTest::newRow("clock readout") << "Label9"
-                                   << "Liberation Serif" << ReadoutFont.points;
+                                   << "Liberation Serif" << Readout.points;
     QTest::newRow("total score") << "score"
-                                 << "Liberation Serif" << ScoreFont.points;
+                                 << "Liberation Serif" << Total.points;
     QTest::newRow("team name") << "txtTeamName"
-                               << "" << TeamNameFont.points;
+                               << "" << TeamName.points;
     QTest::newRow("window default") << "start"
-                                    << "" << WindowFont.points;
+                                    << "" << Window.points;
     QTest::newRow("frames use the default") << "question(4)"
-                                            << "" << WindowFont.points;
+                                            << "" << Window.points;
 }
 
 void tst_Fonts::faces()
@@ -209,11 +210,11 @@ void tst_Fonts::captionsInEveryLanguage()
     QCoreApplication::installTranslator(&recorder);
     Fixture f;
     f.click(QStringLiteral("cmdExpand"));
-    f.window.findChild<QAction *>(QStringLiteral("showRoom"))->trigger();
-    const RoomView *room = f.window.roomView();
+    f.audience.findChild<QAction *>(QStringLiteral("showRoom"))->trigger();
+    const RoomView *room = f.audience.roomView();
     QVERIFY(room);
 
-    const int designed = Geometry::pointsToPixels(Geometry::WindowFont.points);
+    const int designed = Geometry::pointsToPixels(Faces::Window.points);
     QStringList untranslated;
     for (int running = 0; running < 2; ++running) {
         QStringList shown{f.window.windowTitle(), room->windowTitle(), room->accessibleName()};

@@ -322,10 +322,10 @@ void tst_frmQuizdial::periodInTheWindow()
 void tst_frmQuizdial::roomSeesWhatTheWindowShows()
 {
     Fixture f;
-    auto *showRoom = f.window.findChild<QAction *>(QStringLiteral("showRoom"));
-    QVERIFY(!f.window.roomView());
+    auto *showRoom = f.audience.findChild<QAction *>(QStringLiteral("showRoom"));
+    QVERIFY(!f.audience.roomView());
     showRoom->trigger();
-    RoomView *room = f.window.roomView();
+    RoomView *room = f.audience.roomView();
     QVERIFY(room && room->isVisible());
     const auto inStep = [&] {
         const RoomState &s = room->state();
@@ -362,7 +362,7 @@ void tst_frmQuizdial::roomSeesWhatTheWindowShows()
     f.enterName(QStringLiteral("Owls"));
     QCOMPARE(room->state().teamName, QStringLiteral("Owls"));
     QVERIFY(!room->state().totalShown);
-    f.window.findChild<QAction *>(QStringLiteral("showTotal"))->trigger();
+    f.audience.findChild<QAction *>(QStringLiteral("showTotal"))->trigger();
     f.clickArrow(3);
     QVERIFY(room->state().totalShown);
     inStep();
@@ -375,7 +375,7 @@ void tst_frmQuizdial::roomSeesWhatTheWindowShows()
     QVERIFY(f.window.isVisible());
     QTRY_VERIFY(!closed);
     showRoom->trigger();
-    room = f.window.roomView();
+    room = f.audience.roomView();
     QVERIFY(room && room->isVisible());
     inStep();
     QCOMPARE(room->state().teamName, QStringLiteral("Owls"));
@@ -420,13 +420,13 @@ void tst_frmQuizdial::heldKeyActsOnce()
     QApplication::setActiveWindow(&f.window);
     QVERIFY(QTest::qWaitForWindowActive(&f.window));
     if (onRoom) {
-        f.window.findChild<QAction *>(QStringLiteral("showRoom"))->trigger();
-        QApplication::setActiveWindow(f.window.roomView());
+        f.audience.findChild<QAction *>(QStringLiteral("showRoom"))->trigger();
+        QApplication::setActiveWindow(f.audience.roomView());
     }
-    QWindow *target = onRoom ? f.window.roomView()->windowHandle() : f.window.windowHandle();
-    auto *toggles = f.window.findChild<QAction *>(action);
+    QWindow *target = onRoom ? f.audience.roomView()->windowHandle() : f.window.windowHandle();
+    auto *toggles = f.audience.findChild<QAction *>(action);
     QSignalSpy toggled(toggles ? toggles
-                               : f.window.findChild<QAction *>(QStringLiteral("showRoom")),
+                               : f.audience.findChild<QAction *>(QStringLiteral("showRoom")),
                        &QAction::toggled);
     QSignalSpy filled(target, &QWindow::windowStateChanged);
     // As the window system hands a key to a window: to the shortcuts first.

@@ -63,9 +63,9 @@ void tst_Reference::window()
     if (room) {
         f.clickArrow(5);
         f.clickArrow(5);
-        f.window.findChild<QAction *>(QStringLiteral("showTotal"))->trigger();
-        f.window.findChild<QAction *>(QStringLiteral("showRoom"))->trigger();
-        RoomView *view = f.window.roomView();
+        f.audience.findChild<QAction *>(QStringLiteral("showTotal"))->trigger();
+        f.audience.findChild<QAction *>(QStringLiteral("showRoom"))->trigger();
+        RoomView *view = f.audience.roomView();
         view->resize(1920, 1080);
         shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }

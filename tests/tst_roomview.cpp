@@ -4,7 +4,7 @@
 // it draws on screens of every shape.
 #include "quizfixture.h"
 
-#include "extras/colourscheme.h"
+#include "look/colourscheme.h"
 #include "room/roomview.h"
 
 #include <QPainter>
@@ -19,6 +19,8 @@ class tst_RoomView : public QObject
 private slots:
     void chooseScreen_data();
     void chooseScreen();
+    void keptOnScreen_data();
+    void keptOnScreen();
     void drawsEverythingLargeAndWhole_data();
     void drawsEverythingLargeAndWhole();
 };
@@ -80,6 +82,38 @@ void tst_RoomView::chooseScreen()
         QVERIFY(!window.isEmpty() && screens[chosen.index].contains(window));
         QVERIFY(!window.intersects(moderatorWindow));
     }
+}
+
+void tst_RoomView::keptOnScreen_data()
+{
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QRect>("from"); // the available areas of the screen that went
+    QTest::addColumn<QRect>("to"); // and of the one that takes the window
+    QTest::addColumn<QPoint>("expected");
+
+    const QRect desk(0, 0, 1280, 1024), hd(1280, 0, 1920, 1080), left(-1280, 30, 1280, 690);
+    QTest::newRow("fits: the same place")
+        << QRect(100, 50, 400, 350) << desk << hd << QPoint(1380, 50);
+    QTest::newRow("beyond the corner: moved in")
+        << QRect(2900, 800, 400, 350) << hd << desk << QPoint(880, 674);
+    QTest::newRow("below a panel, to the left")
+        << QRect(1300, 0, 400, 350) << hd << left << QPoint(-1260, 30);
+    QTest::newRow("taller than the screen: its top on it")
+        << QRect(0, 100, 400, 900) << hd << left << QPoint(-1280, 30);
+}
+
+void tst_RoomView::keptOnScreen()
+{
+    QFETCH(QRect, frame);
+    QFETCH(QRect, from);
+    QFETCH(QRect, to);
+    QFETCH(QPoint, expected);
+
+    const QPoint at = ::keptOnScreen(frame, from, to);
+    QCOMPARE(at, expected);
+    // Wholly on its new screen where it fits there, else its top left corner.
+    const bool fits = frame.width() <= to.width() && frame.height() <= to.height();
+    QVERIFY(to.contains(QRect(at, fits ? frame.size() : QSize(1, 1))));
 }
 
 void tst_RoomView::drawsEverythingLargeAndWhole_data()

@@ -97,6 +97,33 @@
     </message>
 </context>
 <context>
+    <name>Audience</name>
+    <message>
+        <source>Show the clock to the room</source>
+        <translation>Uhr im Saal zeigen</translation>
+    </message>
+    <message>
+        <source>Show the total to the room</source>
+        <translation>Punktestand im Saal zeigen</translation>
+    </message>
+    <message>
+        <source>Show the clock on phones and tablets</source>
+        <translation>Uhr auf Handys und Tablets zeigen</translation>
+    </message>
+    <message>
+        <source>The link for phones and tablets…</source>
+        <translation>Der Link für Handys und Tablets…</translation>
+    </message>
+    <message>
+        <source>The clock on phones and tablets</source>
+        <translation>Die Uhr auf Handys und Tablets</translation>
+    </message>
+    <message>
+        <source>The clock cannot be shown on phones and tablets: %1</source>
+        <translation>Die Uhr kann nicht auf Handys und Tablets gezeigt werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>ClockPage</name>
     <message>
         <source>en</source>
@@ -342,30 +369,6 @@
         <source>Question #%1</source>
         <extracomment>Caption of a question&apos;s frame, %1 its number from 1 to 12. Short: 137 px.</extracomment>
         <translation>Frage Nr. %1</translation>
-    </message>
-    <message>
-        <source>Show the clock to the room</source>
-        <translation>Uhr im Saal zeigen</translation>
-    </message>
-    <message>
-        <source>Show the total to the room</source>
-        <translation>Punktestand im Saal zeigen</translation>
-    </message>
-    <message>
-        <source>Show the clock on phones and tablets</source>
-        <translation>Uhr auf Handys und Tablets zeigen</translation>
-    </message>
-    <message>
-        <source>The link for phones and tablets…</source>
-        <translation>Der Link für Handys und Tablets…</translation>
-    </message>
-    <message>
-        <source>The clock on phones and tablets</source>
-        <translation>Die Uhr auf Handys und Tablets</translation>
-    </message>
-    <message>
-        <source>The clock cannot be shown on phones and tablets: %1</source>
-        <translation>Die Uhr kann nicht auf Handys und Tablets gezeigt werden: %1</translation>
     </message>
 </context>
 </TS>

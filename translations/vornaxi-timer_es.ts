@@ -97,6 +97,33 @@
     </message>
 </context>
 <context>
+    <name>Audience</name>
+    <message>
+        <source>Show the clock to the room</source>
+        <translation>Mostrar el reloj a la sala</translation>
+    </message>
+    <message>
+        <source>Show the total to the room</source>
+        <translation>Mostrar el total a la sala</translation>
+    </message>
+    <message>
+        <source>Show the clock on phones and tablets</source>
+        <translation>Mostrar el reloj en móviles y tabletas</translation>
+    </message>
+    <message>
+        <source>The link for phones and tablets…</source>
+        <translation>El enlace para móviles y tabletas…</translation>
+    </message>
+    <message>
+        <source>The clock on phones and tablets</source>
+        <translation>El reloj en móviles y tabletas</translation>
+    </message>
+    <message>
+        <source>The clock cannot be shown on phones and tablets: %1</source>
+        <translation>El reloj no se puede mostrar en móviles y tabletas: %1</translation>
+    </message>
+</context>
+<context>
     <name>ClockPage</name>
     <message>
         <source>en</source>
@@ -342,30 +369,6 @@
         <source>Question #%1</source>
         <extracomment>Caption of a question&apos;s frame, %1 its number from 1 to 12. Short: 137 px.</extracomment>
         <translation>Pregunta n.º %1</translation>
-    </message>
-    <message>
-        <source>Show the clock to the room</source>
-        <translation>Mostrar el reloj a la sala</translation>
-    </message>
-    <message>
-        <source>Show the total to the room</source>
-        <translation>Mostrar el total a la sala</translation>
-    </message>
-    <message>
-        <source>Show the clock on phones and tablets</source>
-        <translation>Mostrar el reloj en móviles y tabletas</translation>
-    </message>
-    <message>
-        <source>The link for phones and tablets…</source>
-        <translation>El enlace para móviles y tabletas…</translation>
-    </message>
-    <message>
-        <source>The clock on phones and tablets</source>
-        <translation>El reloj en móviles y tabletas</translation>
-    </message>
-    <message>
-        <source>The clock cannot be shown on phones and tablets: %1</source>
-        <translation>El reloj no se puede mostrar en móviles y tabletas: %1</translation>
     </message>
 </context>
 </TS>

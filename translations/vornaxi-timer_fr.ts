@@ -97,6 +97,33 @@
     </message>
 </context>
 <context>
+    <name>Audience</name>
+    <message>
+        <source>Show the clock to the room</source>
+        <translation>Montrer l&apos;horloge à la salle</translation>
+    </message>
+    <message>
+        <source>Show the total to the room</source>
+        <translation>Montrer le total à la salle</translation>
+    </message>
+    <message>
+        <source>Show the clock on phones and tablets</source>
+        <translation>Afficher l’horloge sur téléphones et tablettes</translation>
+    </message>
+    <message>
+        <source>The link for phones and tablets…</source>
+        <translation>Le lien pour téléphones et tablettes…</translation>
+    </message>
+    <message>
+        <source>The clock on phones and tablets</source>
+        <translation>L’horloge sur téléphones et tablettes</translation>
+    </message>
+    <message>
+        <source>The clock cannot be shown on phones and tablets: %1</source>
+        <translation>L’horloge ne peut pas être affichée sur téléphones et tablettes : %1</translation>
+    </message>
+</context>
+<context>
     <name>ClockPage</name>
     <message>
         <source>en</source>
@@ -342,30 +369,6 @@
         <source>Question #%1</source>
         <extracomment>Caption of a question&apos;s frame, %1 its number from 1 to 12. Short: 137 px.</extracomment>
         <translation>Question n° %1</translation>
-    </message>
-    <message>
-        <source>Show the clock to the room</source>
-        <translation>Montrer l&apos;horloge à la salle</translation>
-    </message>
-    <message>
-        <source>Show the total to the room</source>
-        <translation>Montrer le total à la salle</translation>
-    </message>
-    <message>
-        <source>Show the clock on phones and tablets</source>
-        <translation>Afficher l’horloge sur téléphones et tablettes</translation>
-    </message>
-    <message>
-        <source>The link for phones and tablets…</source>
-        <translation>Le lien pour téléphones et tablettes…</translation>
-    </message>
-    <message>
-        <source>The clock on phones and tablets</source>
-        <translation>L’horloge sur téléphones et tablettes</translation>
-    </message>
-    <message>
-        <source>The clock cannot be shown on phones and tablets: %1</source>
-        <translation>L’horloge ne peut pas être affichée sur téléphones et tablettes : %1</translation>
     </message>
 </context>
 </TS>

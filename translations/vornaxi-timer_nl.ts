@@ -97,6 +97,33 @@
     </message>
 </context>
 <context>
+    <name>Audience</name>
+    <message>
+        <source>Show the clock to the room</source>
+        <translation>Klok aan de zaal tonen</translation>
+    </message>
+    <message>
+        <source>Show the total to the room</source>
+        <translation>Totaal aan de zaal tonen</translation>
+    </message>
+    <message>
+        <source>Show the clock on phones and tablets</source>
+        <translation>De klok op telefoons en tablets tonen</translation>
+    </message>
+    <message>
+        <source>The link for phones and tablets…</source>
+        <translation>De link voor telefoons en tablets…</translation>
+    </message>
+    <message>
+        <source>The clock on phones and tablets</source>
+        <translation>De klok op telefoons en tablets</translation>
+    </message>
+    <message>
+        <source>The clock cannot be shown on phones and tablets: %1</source>
+        <translation>De klok kan niet op telefoons en tablets worden getoond: %1</translation>
+    </message>
+</context>
+<context>
     <name>ClockPage</name>
     <message>
         <source>en</source>
@@ -342,30 +369,6 @@
         <source>Question #%1</source>
         <extracomment>Caption of a question&apos;s frame, %1 its number from 1 to 12. Short: 137 px.</extracomment>
         <translation>Vraag nr. %1</translation>
-    </message>
-    <message>
-        <source>Show the clock to the room</source>
-        <translation>Klok aan de zaal tonen</translation>
-    </message>
-    <message>
-        <source>Show the total to the room</source>
-        <translation>Totaal aan de zaal tonen</translation>
-    </message>
-    <message>
-        <source>Show the clock on phones and tablets</source>
-        <translation>De klok op telefoons en tablets tonen</translation>
-    </message>
-    <message>
-        <source>The link for phones and tablets…</source>
-        <translation>De link voor telefoons en tablets…</translation>
-    </message>
-    <message>
-        <source>The clock on phones and tablets</source>
-        <translation>De klok op telefoons en tablets</translation>
-    </message>
-    <message>
-        <source>The clock cannot be shown on phones and tablets: %1</source>
-        <translation>De klok kan niet op telefoons en tablets worden getoond: %1</translation>
     </message>
 </context>
 </TS>

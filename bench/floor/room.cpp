@@ -11,7 +11,9 @@
 // view does while the period runs; a closed window repaints nothing.
 #include "app/geometry.h"
 #include "clock/periodclock.h"
-#include "extras/colourscheme.h"
+#include "look/colourscheme.h"
+#include "look/faces.h"
+#include "look/margins.h"
 #include "room/paneltext.h"
 #include "room/roomlayout.h"
 
@@ -51,8 +53,8 @@ protected:
     {
         const QRect box = roomLayout(size(), false, false).readout;
         m_readout.setGeometry(box);
-        m_readout.setFont(fillBox(RoomFaces::face(RoomFaces::Readout), PeriodClock::allReadouts(),
-                                  inner(box, RoomFaces::TextMargin).size()));
+        m_readout.setFont(fillBox(Faces::bold(Faces::Readout), PeriodClock::allReadouts(),
+                                  Margins::inner(box, Margins::Text).size()));
     }
 
 private:

@@ -3,18 +3,14 @@
 #include "frmquizdial.h"
 
 #include "accessibility.h"
+#include "audience/audience.h"
 #include "clock/ticktimer.h"
 #include "decorations.h"
-#include "extras/colourscheme.h"
-#include "extras/printflow.h"
-#include "extras/resultprinter.h"
 #include "geometry.h"
-#include "heldkeys.h"
-#include "phones/clockpage.h"
-#include "phones/linkaddresses.h"
-#include "phones/phoneswindow.h"
-#include "room/roomview.h"
-#include "server/clockserver.h"
+#include "look/colourscheme.h"
+#include "look/faces.h"
+#include "printing/printflow.h"
+#include "printing/resultprinter.h"
 #include "sound/beeper.h"
 #include "stopsignpanel.h"
 #include "textfit.h"
@@ -25,18 +21,14 @@
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QIcon>
-#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollBar>
 
-#include <algorithm>
 #include <limits>
 
 namespace {
@@ -54,13 +46,12 @@ QString indexed(const char *name, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-QFont fontOf(Geometry::FontFace face)
+QFont fontOf(Faces::Face face)
 {
-    QFont font(QString::fromLatin1(face.family));
+    QFont font = Faces::bold(face);
     // Pixels at 96 dpi, like the geometry, so text keeps its size relative to
     // its box whatever logical dpi the screen reports.
     font.setPixelSize(Geometry::pointsToPixels(face.points));
-    font.setBold(true);
     return font;
 }
 
@@ -118,7 +109,7 @@ frmQuizdial::frmQuizdial(Beeper &beeper, ResultPrinter &printer, QWidget *parent
     setWindowTitle(tr("Vornaxi Timer v3.0"));
     // Drawn from the vector icon by Qt SVG's icon engine, at the sizes asked for.
     setWindowIcon(QIcon(QStringLiteral(":/icon.svg")));
-    setFont(fontOf(Geometry::WindowFont));
+    setFont(fontOf(Faces::Window));
     setAutoFillBackground(true);
 
     // In this order, which is also the controls' stacking order.
@@ -129,13 +120,6 @@ frmQuizdial::frmQuizdial(Beeper &beeper, ResultPrinter &printer, QWidget *parent
     describeForAccessibility(*this);
     startUp();
     setUpKeyboard();
-    createRoomActions();
-}
-
-frmQuizdial::~frmQuizdial()
-{
-    // Every phone's connection closed before the window's parts go.
-    shareWithPhones(false);
 }
 
 void frmQuizdial::createClockArea()
@@ -153,8 +137,8 @@ void frmQuizdial::createClockArea()
         place(new QLabel(QStringLiteral("1"), this), QStringLiteral("Display"), Geometry::Display);
     pinColours(Display, ColourScheme::Display);
     Display->setAlignment(Qt::AlignCenter);
-    Display->setFont(
-        fitToBox(fontOf(DisplayFont), {"1", "2", "3", "4"}, Display->size(), Display->alignment()));
+    Display->setFont(fitToBox(fontOf(Faces::Digit), {"1", "2", "3", "4"}, Display->size(),
+                              Display->alignment()));
 
     for (int i = 0; i < LineCount; ++i) {
         Line[i] = new LineDecoration(pixels(Lines[i]), QColor::fromRgb(Lines[i].colour),
@@ -168,7 +152,7 @@ void frmQuizdial::createClockArea()
     Label9 = place(new QLabel(this), QStringLiteral("Label9"), Geometry::Label9);
     pinColours(Label9, ColourScheme::Readout);
     Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label9->setFont(fitToBox(fontOf(ReadoutFont), PeriodClock::allReadouts(), Label9->size(),
+    Label9->setFont(fitToBox(fontOf(Faces::Readout), PeriodClock::allReadouts(), Label9->size(),
                              Label9->alignment()));
 
     start = place(new QPushButton(m_clock.startCaption(), this), QStringLiteral("start"),
@@ -222,7 +206,7 @@ void frmQuizdial::createScoreArea()
     pinColours(score, ColourScheme::Score);
     score->setAlignment(Qt::AlignCenter);
     score->setFont(
-        fitToBox(fontOf(ScoreFont), ScoreSheet::allTotals(), score->size(), score->alignment()));
+        fitToBox(fontOf(Faces::Total), ScoreSheet::allTotals(), score->size(), score->alignment()));
 
     //: Unlocks the box for the team's name. Short: the button is 129 px wide.
     cmdEnter =
@@ -231,7 +215,7 @@ void frmQuizdial::createScoreArea()
     txtTeamName = place(new QLineEdit(this), QStringLiteral("txtTeamName"), TxtTeamName);
     pinColours(txtTeamName, From::Platform,
                {{QPalette::Base, QColor::fromRgb(ColourScheme::TeamNameBox)}});
-    txtTeamName->setFont(fontOf(TeamNameFont));
+    txtTeamName->setFont(fontOf(Faces::TeamName));
     // A team name of any length: QLineEdit would cut it at 32767 characters.
     txtTeamName->setMaxLength(std::numeric_limits<int>::max());
     txtTeamName->setEnabled(false);
@@ -253,7 +237,7 @@ void frmQuizdial::createScoreArea()
     // Any change counts, also one that empties the name; it never goes back.
     connect(txtTeamName, &QLineEdit::textChanged, cmdPrint, [this] {
         cmdPrint->setEnabled(true);
-        showRoom();
+        showHall();
     });
     connect(cmdPrint, &QPushButton::clicked, this, &frmQuizdial::printResults);
 }
@@ -351,7 +335,7 @@ void frmQuizdial::showClock()
     Display->setText(m_clock.minuteDigit());
     Display->setVisible(m_clock.isMinuteDigitShown());
     Picture5->setVisible(m_clock.isStopSignShown());
-    showRoom();
+    showHall();
     if (m_clock.isRunning() && !Timer1->isActive()) {
         Timer1->start();
     } else if (!m_clock.isRunning() && Timer1->isActive()) {
@@ -365,7 +349,7 @@ void frmQuizdial::onSetminuteChanged(int index)
     m_sheet.setAnswer(n, setminute[index]->value());
     minute[index]->setText(m_sheet.minuteText(n));
     score->setText(m_sheet.totalText());
-    showRoom();
+    showHall();
 }
 
 void frmQuizdial::onColourChosen(int index)
@@ -378,12 +362,7 @@ void frmQuizdial::onColourChosen(int index)
     setPalette(p);
     Picture5->setBackgroundColour(colour);
     m_colour = index;
-    showRoom();
-}
-
-bool frmQuizdial::isExpanded() const
-{
-    return m_size == Geometry::WindowSize::Expanded;
+    showHall();
 }
 
 void frmQuizdial::toggleSize()
@@ -419,9 +398,6 @@ void frmQuizdial::showOnlyTheClientArea()
 
 void frmQuizdial::setUpKeyboard()
 {
-    // For the room's view too: a key held on either acts once.
-    qApp->installEventFilter(new HeldKeys(this));
-
     // Space or Enter right after start-up starts the period. The window gives
     // this focus to Start when it is first activated.
     start->setFocus(Qt::OtherFocusReason);
@@ -486,198 +462,38 @@ void frmQuizdial::printResults()
     ResultSheet::printOrOfferPdf(m_printer, ResultSheet::record(*this, txtTeamName->text()), this);
 }
 
-void frmQuizdial::createRoomActions()
-{
-    // Added to the window, so that their shortcuts work without the menu;
-    // they add no control to it.
-    m_roomAction = new QAction(tr("Show the clock to the room"), this);
-    m_roomAction->setObjectName(QStringLiteral("showRoom"));
-    m_roomAction->setCheckable(true);
-    m_roomAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    m_totalAction = new QAction(tr("Show the total to the room"), this);
-    m_totalAction->setObjectName(QStringLiteral("showTotal"));
-    m_totalAction->setCheckable(true);
-    m_totalAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    // Off at every start: the hall sees the clock only once the moderator
-    // has decided so.
-    m_phonesAction = new QAction(tr("Show the clock on phones and tablets"), this);
-    m_phonesAction->setObjectName(QStringLiteral("showPhones"));
-    m_phonesAction->setCheckable(true);
-    m_phonesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    m_linkAction = new QAction(tr("The link for phones and tablets…"), this);
-    m_linkAction->setObjectName(QStringLiteral("showLink"));
-    m_linkAction->setEnabled(false);
-    for (QAction *action : {m_roomAction, m_totalAction, m_phonesAction}) {
-        // A held shortcut toggles once.
-        action->setAutoRepeat(false);
-    }
-    addActions({m_roomAction, m_totalAction, m_phonesAction});
-    connect(m_roomAction, &QAction::toggled, this, &frmQuizdial::showToRoom);
-    connect(m_totalAction, &QAction::toggled, this, &frmQuizdial::showRoom);
-    connect(m_phonesAction, &QAction::toggled, this, &frmQuizdial::shareWithPhones);
-    connect(m_linkAction, &QAction::triggered, this, [this] {
-        if (m_phones) {
-            m_phones->show();
-            m_phones->raise();
-            m_phones->activateWindow();
-        }
-    });
-    // Before the view's own handler, which finds this window on its new screen.
-    connect(qApp, &QGuiApplication::screenRemoved, this, &frmQuizdial::onScreenRemoved);
-}
-
-// Unplugged from under it (a laptop's lid closed, a docking station taken
-// away): to a screen that is left, where the view does not fill it, at the
-// same place on it where that fits. Qt alone would put it on the primary
-// screen, where the view may cover it.
-void frmQuizdial::onScreenRemoved(QScreen *gone)
-{
-    if (screen() != gone) {
-        return;
-    }
-    const QList<QScreen *> screens = QGuiApplication::screens();
-    const int room = m_room && m_room->isVisible() ? int(screens.indexOf(m_room->screen())) : -1;
-    const int to = chooseRoomScreen(screenGeometries(screens), -1, room).moderator;
-    if (to < 0) {
-        return;
-    }
-    const QRect area = screens[to]->availableGeometry();
-    const QRect frame = frameGeometry();
-    QPoint at = area.topLeft() + (frame.topLeft() - gone->availableGeometry().topLeft());
-    at.setX(
-        std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - frame.width())));
-    at.setY(
-        std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height())));
-    setScreen(screens[to]);
-    move(at);
-    raise();
-    activateWindow();
-}
-
 void frmQuizdial::contextMenuEvent(QContextMenuEvent *event)
 {
     // Reached from the background and the controls that have no menu of
     // their own; the text box and the sliders keep theirs.
     QMenu menu(this);
-    menu.addActions({m_roomAction, m_totalAction, m_phonesAction, m_linkAction});
+    menu.addActions(m_menu);
     menu.exec(event->globalPos());
 }
 
-void frmQuizdial::showToRoom(bool shown)
+void frmQuizdial::showTo(Audience &audience)
 {
-    if (!shown) {
-        if (m_room) {
-            // Closed, it gives back all it holds (its backing store, glyphs,
-            // the screen saver's hold); made anew at the next opening. This
-            // may run inside its own close: it goes once back in the loop.
-            RoomView *closing = m_room.release();
-            closing->close();
-            closing->deleteLater();
-        }
-        return;
-    }
-    if (!m_room) {
-        m_room = std::make_unique<RoomView>(this);
-        connect(m_room.get(), &RoomView::startPressed, start, &QPushButton::click);
-        connect(m_room.get(), &RoomView::closed, m_roomAction,
-                [this] { m_roomAction->setChecked(false); });
-        // On Wayland the compositor may activate the view as it maps (through
-        // xdg-activation, where it offers it, the keyboard comes back).
-        connect(m_room.get(), &RoomView::placed, this, [this] {
-            raise();
-            activateWindow();
-        });
-        // Its shortcuts work there too.
-        m_room->addActions({m_roomAction, m_totalAction, m_phonesAction});
-    }
-    showRoom();
-    showCodeToRoom();
-    m_room->open();
+    connect(this, &frmQuizdial::hallChanged, &audience, &Audience::show);
+    connect(&audience, &Audience::startPressed, start, &QPushButton::click);
+    // Added to the window, so that their shortcuts work without the menu.
+    m_menu = audience.menuActions();
+    addActions(m_menu);
+    // All of this window's actions, its own and the audience's: a window of
+    // the audience that has the keyboard acts on the moderator's keys too.
+    audience.carry(actions());
+    showHall();
 }
 
-// The room and the phones see what the window shows, handed over in the same
-// pass of the event loop as the window's own change.
-void frmQuizdial::showRoom()
+// The hall sees what the window shows, handed over in the same pass of the
+// event loop as the window's own change.
+void frmQuizdial::showHall()
 {
-    const bool phones = m_server && m_server->isListening();
-    if (!m_room && !phones) {
-        return;
-    }
     RoomState state;
     state.running = m_clock.isRunning();
     state.minuteDigit = m_clock.minuteDigit();
     state.readout = m_clock.readout();
     state.background = ColourScheme::Palette[m_colour];
     state.teamName = txtTeamName->text();
-    state.totalShown = m_totalAction->isChecked();
     state.total = m_sheet.totalText();
-    if (m_room) {
-        m_room->setState(state);
-    }
-    if (phones) {
-        m_server->publish(state);
-    }
-}
-
-void frmQuizdial::shareWithPhones(bool shared)
-{
-    if (!shared) {
-        // Every connection closed, and the link dies with the server: the
-        // next sharing has a new one.
-        m_server.reset();
-        if (m_phones) {
-            m_phones->hide();
-        }
-        m_linkAction->setEnabled(false);
-        showCodeToRoom();
-        return;
-    }
-    if (m_server) {
-        return;
-    }
-    m_server = std::make_unique<ClockServer>(clockPage());
-    if (!m_server->start()) {
-        const QString why = m_server->errorString();
-        m_server.reset();
-        m_phonesAction->setChecked(false);
-        auto *box =
-            new QMessageBox(QMessageBox::Warning, tr("The clock on phones and tablets"),
-                            tr("The clock cannot be shown on phones and tablets: %1").arg(why),
-                            QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
-        return;
-    }
-    const bool fresh = !m_phones;
-    if (fresh) {
-        m_phones = new PhonesWindow(this);
-        // Its shortcuts work there too.
-        m_phones->addActions({m_roomAction, m_totalAction, m_phonesAction});
-        connect(m_phones, &PhonesWindow::linkChanged, this, &frmQuizdial::showCodeToRoom);
-    }
-    connect(m_server.get(), &ClockServer::viewersChanged, m_phones, &PhonesWindow::setViewers);
-    m_phones->setViewers(m_server->viewers());
-    m_phones->setLink(linkAddresses(systemInterfaces(), systemDefaultRoute()), m_server->port(),
-                      m_server->token());
-    m_linkAction->setEnabled(true);
-    showRoom();
-    if (fresh) {
-        // Beside the moderator's window where it fits, not over it: without a
-        // window manager it would open at the screen's corner, on the clock.
-        m_phones->adjustSize();
-        const QRect beside(frameGeometry().topRight() + QPoint(8, 0), m_phones->frameSize());
-        if (screen()->availableGeometry().contains(beside)) {
-            m_phones->move(beside.topLeft());
-        }
-    }
-    m_phones->show();
-}
-
-// The room's view carries the link too, for the hall to scan off the screen.
-void frmQuizdial::showCodeToRoom()
-{
-    if (m_room) {
-        m_room->setCode(m_server && m_server->isListening() && m_phones ? m_phones->code()
-                                                                        : QImage());
-    }
+    emit hallChanged(state);
 }

@@ -3,22 +3,19 @@
 #pragma once
 
 #include "clock/periodclock.h"
-#include "extras/colourscheme.h"
 #include "geometry.h"
+#include "look/colourscheme.h"
 #include "scoring/scoresheet.h"
+#include "state/roomstate.h"
 
 #include <QWidget>
 
 #include <array>
-#include <memory>
 
+class Audience;
 class Beeper;
-class ClockServer;
-class PhonesWindow;
 class QAction;
 class QContextMenuEvent;
-class QScreen;
-class RoomView;
 class LineDecoration;
 class ResultPrinter;
 class QButtonGroup;
@@ -44,15 +41,20 @@ public:
     static constexpr int QuestionCount = ScoreSheet::QuestionCount;
 
     frmQuizdial(Beeper &beeper, ResultPrinter &printer, QWidget *parent = nullptr);
-    ~frmQuizdial() override;
+
+    // Hands what the hall sees to the audience from now on, puts its entries
+    // into the menu, and gives it every action and key of this window.
+    void showTo(Audience &audience);
 
     // Starts a stopped period, or stops and resets a running one.
     void TogglePeriod();
 
     const PeriodClock &periodClock() const { return m_clock; }
-    bool isExpanded() const;
-    // The room's view while it is shown, else null.
-    RoomView *roomView() const { return m_room.get(); }
+    bool isExpanded() const { return m_size == Geometry::WindowSize::Expanded; }
+
+signals:
+    // What the hall sees changed: the clock, the colour, the name or the total.
+    void hallChanged(const RoomState &state);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -66,7 +68,6 @@ private:
     void chainTabOrder();
     void startUp();
     void setUpKeyboard();
-    void createRoomActions();
 
     void onTick();
     void onSetminuteChanged(int index);
@@ -77,11 +78,7 @@ private:
     void showOnlyTheClientArea();
     void onEnterClicked();
     void printResults();
-    void showToRoom(bool shown);
-    void showRoom();
-    void shareWithPhones(bool shared);
-    void showCodeToRoom();
-    void onScreenRemoved(QScreen *gone);
+    void showHall();
 
     Beeper &m_beeper;
     ResultPrinter &m_printer;
@@ -91,19 +88,8 @@ private:
     Geometry::WindowSize m_size = Geometry::WindowSize::Compact;
     int m_colour = ColourScheme::StartIndex;
 
-    // The view for the room while it is shown, and the context menu's
-    // entries that show it and the total on it.
-    std::unique_ptr<RoomView> m_room;
-    QAction *m_roomAction = nullptr;
-    QAction *m_totalAction = nullptr;
-
-    // The clock for phones and tablets while it is shared (made anew each
-    // time, with a new link), the small window with its link, and the menu's
-    // entries that share it and show that window again.
-    std::unique_ptr<ClockServer> m_server;
-    PhonesWindow *m_phones = nullptr;
-    QAction *m_phonesAction = nullptr;
-    QAction *m_linkAction = nullptr;
+    // The context menu's entries.
+    QList<QAction *> m_menu;
 
     // Controls, named as on the layout. Arrays are indexed from 0 here;
     // their objectNames carry the index of the layout: "setminute(1)".

@@ -4,9 +4,9 @@
 
 // The whole layout of the window, in twips (1/1440 inch). Positions are
 // relative to the window's client area, or to a question frame's outer edge
-// for the controls inside it.
+// for the controls inside it. The faces' sizes, in points, are in look/.
 
-#include "extras/colourscheme.h"
+#include "look/colourscheme.h"
 #include "scoring/scoresheet.h"
 
 #include <QColor>
@@ -33,12 +33,6 @@ struct QuestionRow
     int frameTop;
     int sliderLeft, sliderTop;
     int labelLeft, labelTop, labelHeight;
-};
-
-struct FontFace
-{
-    const char *family;
-    double points;
 };
 
 // At 96 dpi one pixel is 15 twips; Qt's high-dpi scaling takes it from there.
@@ -158,13 +152,5 @@ inline constexpr Twips questionLabel(const QuestionRow &q)
 {
     return {q.labelLeft, q.labelTop, MinuteLabelWidth, q.labelHeight};
 }
-
-// Fonts; every control without one of its own uses the window's. (Their
-// families are names, not translated.)
-inline constexpr FontFace WindowFont{"MS Sans Serif", 8.25}; // not translated
-inline constexpr FontFace DisplayFont{"Arial", 128.25};
-inline constexpr FontFace ReadoutFont{"Times New Roman", 48}; // not translated
-inline constexpr FontFace ScoreFont{"Times New Roman", 36}; // not translated
-inline constexpr FontFace TeamNameFont{"MS Sans Serif", 13.5}; // not translated
 
 } // namespace Geometry

@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "extras/resultprinter.h"
+#include "audience/audience.h"
 #include "frmquizdial.h"
+#include "heldkeys.h"
 #include "language.h"
+#include "printing/resultprinter.h"
 #include "sound/systembeeper.h"
 #include "sound/tonefile.h"
 
@@ -22,6 +24,9 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStringLiteral("Fusion"));
     // Before the window is made: its texts are translated as it is built.
     const Language language(QLocale::system().uiLanguages());
+    // For every window: a key held on any of them acts once.
+    HeldKeys heldKeys;
+    app.installEventFilter(&heldKeys);
 
     // Here, once: the sound threads must not ask the application themselves.
     const QByteArray tone = toneFile();
@@ -29,6 +34,9 @@ int main(int argc, char *argv[])
                         systemSoundCard(tone), &QApplication::beep);
     SystemResultPrinter printer;
     frmQuizdial window(beeper, printer);
+    // What the hall sees; gone before the window.
+    Audience audience(window);
+    window.showTo(audience);
     window.show();
     // On X11 without a window manager to activate a new window (a kiosk, a
     // bare X server) the keyboard would reach it only under the mouse pointer,

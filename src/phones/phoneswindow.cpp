@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "phoneswindow.h"
 
+#include "look/modules.h"
 #include "qrcode.h"
-#include "room/paneltext.h"
 
 #include <QApplication>
 #include <QClipboard>

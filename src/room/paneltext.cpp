@@ -2,31 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "paneltext.h"
 
+#include "look/margins.h"
+
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
-
-QRect inner(const QRect &box, double margin)
-{
-    const int m = int(std::min(box.width(), box.height()) * margin);
-    return box.adjusted(m, m, -m, -m);
-}
-
-void drawModules(QPainter &painter, const QRect &box, const QImage &modules)
-{
-    if (modules.isNull()) {
-        return;
-    }
-    const int module = std::max(1, std::min(box.width(), box.height()) / modules.width());
-    QRect where(QPoint(), modules.size() * module);
-    where.moveCenter(box.center());
-    painter.save();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(where, modules);
-    painter.restore();
-}
 
 QRectF inkOf(const QFont &font, const QStringList &texts)
 {
@@ -92,7 +74,7 @@ Fitted fittedTo(const QFont &face, const QStringList &all, QSize box)
 
 bool PanelText::fit(const QFont &face, const QStringList &all, const QRect &box, double margin)
 {
-    const auto [fitted, ink] = fittedTo(face, all, inner(box, margin).size());
+    const auto [fitted, ink] = fittedTo(face, all, Margins::inner(box, margin).size());
     // The ink of every text centred in the box: a new second does not shift it.
     const QPointF centred(box.center().x() + 0.5 - ink.center().x(),
                           box.center().y() + 0.5 - ink.center().y());

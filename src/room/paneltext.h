@@ -36,9 +36,3 @@ struct PanelText
 QFont fillBox(QFont font, const QStringList &texts, QSize box);
 // The ink the texts cover together, drawn from one origin on the baseline.
 QRectF inkOf(const QFont &font, const QStringList &texts);
-// The box less a margin (a share of its shorter side) on every side, so
-// that text never touches its edge.
-QRect inner(const QRect &box, double margin);
-// An image of one pixel a module (a QR code) centred in the box, as large as
-// it fits with each module whole pixels, unsmoothed: a camera needs sharp edges.
-void drawModules(QPainter &painter, const QRect &box, const QImage &modules);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "roomlayout.h"
 
+#include "look/margins.h"
+
 #include <algorithm>
 
 namespace {
@@ -30,13 +32,6 @@ QRect centredIn(const QRect &space, double aspect)
 }
 
 } // namespace
-
-QFont RoomFaces::face(const char *family)
-{
-    QFont font(QString::fromLatin1(family));
-    font.setBold(true);
-    return font;
-}
 
 RoomLayout roomLayout(QSize size, bool withName, bool withTotal, bool withCode)
 {
@@ -113,6 +108,14 @@ RoomScreen chooseRoomScreen(const QList<QRect> &screens, int moderator, int room
     return {pick(true, [&](int i) { return i != moderator; }), true, moderator};
 }
 
+QPoint keptOnScreen(const QRect &frame, const QRect &from, const QRect &to)
+{
+    QPoint at = to.topLeft() + (frame.topLeft() - from.topLeft());
+    at.setX(std::clamp(at.x(), to.left(), std::max(to.left(), to.right() + 1 - frame.width())));
+    at.setY(std::clamp(at.y(), to.top(), std::max(to.top(), to.bottom() + 1 - frame.height())));
+    return at;
+}
+
 QRect windowedIn(const QRect &available, const QRect &avoid)
 {
     // Two thirds of the screen each way, in the shape of a 16:9 screen.
@@ -125,7 +128,7 @@ QRect windowedIn(const QRect &available, const QRect &avoid)
         return centred;
     }
     // Right of the moderator's window, left of it, below, above.
-    const int gap = 8;
+    const int gap = Margins::BesideWindow;
     const QList<QPoint> beside{
         {avoid.right() + 1 + gap, centred.y()},
         {avoid.left() - gap - size.width(), centred.y()},

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Where the room's view draws what it shows, in which faces, and on which
-// screen: plain values and functions, decided without a display.
+// Where the room's view draws what it shows and on which screen, and where
+// the moderator's window goes when its screen goes: plain values and
+// functions, decided without a display.
 
-#include <QFont>
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -23,21 +23,6 @@ struct RoomLayout
 };
 
 RoomLayout roomLayout(QSize size, bool withName, bool withTotal, bool withCode = false);
-
-// The faces of the view's texts, the moderator's window's own; each is made
-// as large as its part of the view allows.
-namespace RoomFaces {
-inline constexpr const char *Digit = "Arial";
-inline constexpr const char *Readout = "Times New Roman"; // not translated
-inline constexpr const char *Total = "Times New Roman"; // not translated
-inline constexpr const char *Name = "MS Sans Serif"; // not translated
-// A face as the view draws it (in bold).
-QFont face(const char *family);
-// The share of a panel's shorter side its text keeps clear of the edges:
-// the digit's panel is its own frame, the others' texts need air.
-inline constexpr double DigitMargin = 0.03;
-inline constexpr double TextMargin = 0.1;
-} // namespace RoomFaces
 
 // Where the view goes, a screen (its index among the screens), whether it
 // fills it, and the screen the moderator's window is on or must go to.
@@ -60,6 +45,12 @@ struct RoomScreen
 // indices into screens, or -1.
 RoomScreen chooseRoomScreen(const QList<QRect> &screens, int moderator, int room = -1,
                             int added = -1);
+
+// Where a window (its frame) goes on the screen that takes it when its own
+// went away, from and to being their available areas: at the same place on
+// it where that fits, else moved in just far enough to be wholly on it, and
+// with its top left corner on it where it is larger than the screen.
+QPoint keptOnScreen(const QRect &frame, const QRect &from, const QRect &to);
 
 // The view as an ordinary window on a screen's available area: large enough
 // to read across a table, wholly on the screen, and beside the moderator's

@@ -3,7 +3,10 @@
 #include "roomview.h"
 
 #include "clock/periodclock.h"
-#include "extras/colourscheme.h"
+#include "look/colourscheme.h"
+#include "look/faces.h"
+#include "look/margins.h"
+#include "look/modules.h"
 #include "scoring/scoresheet.h"
 
 #include <QGuiApplication>
@@ -86,7 +89,7 @@ RoomView::RoomView(const QWidget *moderator)
     m_digit.keepGlyphs = false;
     m_readout.colour = QColor::fromRgb(ColourScheme::Readout.text);
     m_total.colour = QColor::fromRgb(ColourScheme::Score.text);
-    m_nameFont = RoomFaces::face(RoomFaces::Name);
+    m_nameFont = Faces::bold(Faces::TeamName);
 
     m_pointerIdle.setSingleShot(true);
     m_pointerIdle.setInterval(PointerIdleMs);
@@ -170,10 +173,10 @@ void RoomView::relayout()
 {
     m_layout =
         roomLayout(size(), !m_state.teamName.isEmpty(), m_state.totalShown, !m_code.isNull());
-    using namespace RoomFaces;
-    bool dropped = m_digit.fit(face(Digit), digits(), m_layout.digit, DigitMargin);
-    dropped |= m_readout.fit(face(Readout), readouts(), m_layout.readout, TextMargin);
-    dropped |= m_total.fit(face(Total), totals(), m_layout.total, TextMargin);
+    using Faces::bold;
+    bool dropped = m_digit.fit(bold(Faces::Digit), digits(), m_layout.digit, Margins::Digit);
+    dropped |= m_readout.fit(bold(Faces::Readout), readouts(), m_layout.readout, Margins::Text);
+    dropped |= m_total.fit(bold(Faces::Total), totals(), m_layout.total, Margins::Text);
     if (dropped) {
         giveBackFreedMemory();
     }
@@ -185,7 +188,7 @@ void RoomView::fitName()
     if (!m_state.teamName.isEmpty()) {
         // As high as the band allows; a long name is made narrower down to
         // half that height, and beyond it is cut short with an ellipsis.
-        const QSize box = inner(m_layout.name, 0.04).size();
+        const QSize box = Margins::inner(m_layout.name, Margins::Name).size();
         const QFont high =
             fillBox(m_nameFont, {m_state.teamName}, QSize(INT_MAX / 4, box.height()));
         const QFont fitting = fillBox(m_nameFont, {m_state.teamName}, box);
@@ -241,7 +244,7 @@ void RoomView::paintEvent(QPaintEvent *event)
         drawModules(painter, m_layout.code, m_code);
     }
     if (!m_state.teamName.isEmpty() && dirty.intersects(m_layout.name)) {
-        const QRect box = inner(m_layout.name, 0.04);
+        const QRect box = Margins::inner(m_layout.name, Margins::Name);
         const QFontMetrics metrics(m_nameFont);
         const QString shown = metrics.elidedText(m_state.teamName, Qt::ElideRight, box.width());
         painter.setFont(m_nameFont);

@@ -29,7 +29,7 @@ int main(int argc, char *argv[])
 
     std::fprintf(out,
                  "# Written by writelayout from src/app/geometry.h and "
-                 "src/extras/colourscheme.h.\n");
+                 "src/look/colourscheme.h.\n");
     for (const auto &[name, size] :
          {std::pair{"COMPACT", WindowSize::Compact}, std::pair{"EXPANDED", WindowSize::Expanded}}) {
         std::fprintf(out, "%s=%dx%d\n", name, clientSize(size).width(), clientSize(size).height());

@@ -7,8 +7,9 @@
 
 #include <array>
 
-// Every colour of the window: the backgrounds the moderator can choose, and
-// the controls' own colours, which no choice of background changes.
+// Every colour of the window and of the views for the hall: the backgrounds
+// the moderator can choose, and the controls' and panels' own colours, which
+// no choice of background changes.
 namespace ColourScheme {
 
 // The background colours, in the order of the colour buttons "W", "G", "T",
