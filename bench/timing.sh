@@ -26,7 +26,7 @@ APP_BIN=$B/main/vornaxi-timer
 . "$(dirname "$0")/lib.sh"
 OUT=$E2E_WORK/figures
 TAG=${E2E_WORK##*.}
-trap 'rm -f /root/PDF/*"$TAG"*.pdf "/var/log/cups/cups-pdf-Bench-${TAG}_log"; e2e_cleanup' EXIT
+trap 's=$?; rm -f /root/PDF/*"$TAG"*.pdf "/var/log/cups/cups-pdf-Bench-${TAG}_log"; (exit $s); e2e_cleanup' EXIT
 
 start_xvfb
 start_bellcount "$B/bellstamp"

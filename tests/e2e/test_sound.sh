@@ -5,9 +5,9 @@
 #   1. Start and Stop/Reset: two tones of the theme's bell, one after each
 #      click, well within 150 ms of it (the recording's own latency taken
 #      off; the precise figure is bench/timing.sh's); the program is named in
-#      the sound server. The server stopped for seconds mid-period: the clock
-#      keeps its seconds, the beep that cannot be played rings the X bell
-#      instead, and once the server runs again the beeps are heard again.
+#      the sound server. The server stopped mid-period: the beep that cannot
+#      be played rings the X bell instead, at once, and once the server runs
+#      again the beeps are heard again.
 #   2. The sound theme hidden: the program's own tone instead.
 #   3. No sound server: the program's own tone through the sound card (ALSA's
 #      file plugin over the null device, recorded), each soon after its
@@ -99,32 +99,19 @@ check 'the beep is an alarm to the sound server' \
 echo "# the sound server stopped mid-period"
 clicked t3 start
 heard 3 "$t3" Start
-stopped=0 continued=0 t4=0
-# The server stopped after 1.5 s, Stop/Reset clicked at 4.2 s (its beep
-# cannot be played), the server continued 2 s after that click.
-stop_the_server() {
-    if [ "$1" -ge 1500 ] && [ "$stopped" -eq 0 ]; then
-        kill -STOP "$PULSE_PID" && stopped=$(now_ms)
-    elif [ "$1" -ge 4200 ] && [ "$t4" -eq 0 ]; then
-        bells_then=$(bell_count)
-        clicked t4 start
-    elif [ "$t4" -ne 0 ] && [ "$(now_ms)" -ge $((t4 + 2000)) ] && [ "$continued" -eq 0 ]; then
-        kill -CONT "$PULSE_PID" && continued=$(now_ms)
-    fi
-}
-watch_readout "$t3" 7500 stop_the_server
-[ "$continued" -ne 0 ] || { kill -CONT "$PULSE_PID" && continued=$(now_ms); }
-echo "# server stopped at $((stopped - t3)) ms, Stop/Reset at $((t4 - t3)), continued at $((continued - t3)); readout changed at ms after Start: ${READOUT_CHANGES[*]}"
-at=${READOUT_CHANGES[-1]:-0}
-check "Stop/Reset shown at $at ms, after its click, before the server continued" \
-    test "$at" -ge $((t4 - t3)) -a "$at" -lt $((continued - t3))
-READOUT_CHANGES=("${READOUT_CHANGES[@]:0:${#READOUT_CHANGES[@]}-1}")
-seconds_on_time 1
-check "the readout moved on while the server was stopped, before Stop/Reset" \
-    awk -v from=$((stopped - t3)) -v to=$((t4 - t3)) '$1 > from && $1 < to { n++ } END { exit !n }' \
-    <<<"$(printf '%s\n' "${READOUT_CHANGES[@]}")"
-check "the X bell rang for the beep the stopped server could not play" \
-    test "$(bell_count)" -eq $((bells_then + 1))
+kill -STOP "$PULSE_PID"
+sleep 1.5
+bells_then=$(bell_count)
+clicked t4 start
+# The give-up's 200 ms, then the bell, rung from the window's thread: one that
+# waited for the server would ring it after the server continues, 3 s on.
+poll_until 3000 bells_at_least $((bells_then + 1))
+delay=$(($(bell_ms $((bells_then + 1))) - t4))
+check "the X bell for the beep the stopped server could not play, $delay ms after its click" \
+    test "$delay" -ge 100 -a "$delay" -le 1500
+sleep_until_ms $((t4 + 3000))
+kill -CONT "$PULSE_PID"
+check "the clock stopped by it" test "$(readout_sum)" = "$(sleep 1.2 && readout_sum)"
 sleep 0.5
 expect_eq "tones while the server was stopped or late from it" "$(tone_count)" 3
 clicked t5 start
