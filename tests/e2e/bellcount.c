@@ -1,15 +1,10 @@
-/* bellcount: reports every X bell rung and every button pressed on $DISPLAY.
+/* bellcount: reports every X bell and button press on $DISPLAY, as it comes.
  *
- * Prints "ready" once it is subscribed to XkbBellNotify and to XInput2's raw
- * button presses (xdotool's clicks among them), then one line per bell and
- * one per press ("click" before it; a bell rung by name, as xkbbell NAME
- * does, has its name before it): the server time of the event in
- * milliseconds, and that same moment as wall-clock ms since the epoch (as
- * the shell's EPOCHREALTIME gives it). The X server stamps its events on
- * CLOCK_MONOTONIC, so a delay between two of them, or from one to a sound's
- * onset, counts no process's start-up. Every line is flushed at once so a
- * shell script can count bells while they happen.
- * Runs until it is killed (SIGTERM) or the X server goes away.
+ * Prints "ready" once subscribed, then a line per bell and per press ("click"
+ * before it, or the bell's name, as xkbbell NAME gives one): the X server's
+ * time of it in ms (CLOCK_MONOTONIC), and that moment as wall-clock ms since
+ * the epoch, as the shell's EPOCHREALTIME gives it: no process's start-up is
+ * counted. Runs until it is killed or the X server goes away.
  */
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>

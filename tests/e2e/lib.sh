@@ -225,8 +225,7 @@ bell_count() {
 }
 
 bells_at_least() { [ "$(bell_count)" -ge "$1" ]; }
-# bell_ms N, click_ms N: when the Nth bell rang, the Nth button was pressed
-# (wall-clock ms, from the X server's stamp)
+# bell_ms N, click_ms N: when the Nth bell rang, button was pressed (wall ms)
 bell_ms() { grep '^[0-9]' "$BELL_LOG" | sed -n "$1p" | cut -d' ' -f2; }
 click_ms() { grep '^click' "$BELL_LOG" | sed -n "$1p" | cut -d' ' -f3; }
 # clicked VAR CONTROL: clicks the control, VAR set to click_ms of that click
@@ -326,9 +325,8 @@ tone() { tones | sed -n "$1p" | cut -d' ' -f"$2"; }
 
 # ---- printing --------------------------------------------------------------
 
-# start_cupsd: a cupsd of the test's own, beside any the machine runs (run as
-# root: cups-pdf prints only then): its configuration, spool and socket in
-# CUPS_DIR; CUPS_SERVER (the program's, lpadmin's, lpstat's) its socket.
+# start_cupsd: a cupsd of the test's own (as root, for cups-pdf) in CUPS_DIR,
+# beside any of the machine's; CUPS_SERVER its socket.
 CUPS_DIR=$E2E_WORK/cups
 CUPSD_PID=""
 cups_running() { lpstat -r 2>/dev/null | grep -q 'is running'; }

@@ -205,7 +205,6 @@ if [ -z "${3:-}" ]; then
     poll_until 2000 bells_at_least 1 || die "no bell for Start"
     read -r started started_wall < <(grep '^[0-9]' "$BELL_LOG" | head -n1)
     t0=$((started_wall + 56900))            # the seconds come 100 ms after t0 + k s
-    # the page sent at once, cupsd stopped until after the minute's beep
     sleep_until_ms $((t0 + 600))
     kill -STOP "$CUPSD_PID"
     touch "$MARKER"
@@ -218,12 +217,10 @@ if [ -z "${3:-}" ]; then
         sums+=("$(readout_sum)")
     done
     kill -CONT "$CUPSD_PID"
-    # a window that waited for cupsd would show one readout throughout; a
-    # screenshot held up by the load may show the next second's
+    # a window that waited for cupsd would show one readout throughout
     expect_ge "readouts in four screenshots a second apart while cupsd was stopped" \
         "$(printf '%s\n' "${sums[@]}" | sort -u | wc -l)" 2
-    # A beep that waited for cupsd would come 500 ms late or more; on time to
-    # the ms is bench/timing.sh's figure.
+    # one that waited for cupsd: 500 ms late or more (the ms: bench/timing.sh)
     poll_until 2000 bells_at_least 2
     read -r minute _ < <(grep '^[0-9]' "$BELL_LOG" | sed -n 2p)
     late=$((minute - started - 60000))

@@ -33,16 +33,14 @@ done
 is_own_tone() { [ "$1" -ge $((OWN_HZ - 20)) ] && [ "$1" -le $((OWN_HZ + 20)) ]; }
 isnt_own_tone() { ! is_own_tone "$1"; }
 
-# soon FROM TO WHAT: TO follows FROM (wall-clock ms), by at most 150 ms
-# beside the recording's own latency (CHAIN_MS); a beep held up by a thread
-# that waits, or left for a later tick, comes hundreds of ms late
+# soon FROM TO WHAT: TO follows FROM by at most 150 ms beside the recording's
+# latency (CHAIN_MS): a beep given up after 200 ms, or waited for, is later
 soon() {
     local delay=$(($2 - $1))
     check "$3 $delay ms after its click, $CHAIN_MS ms of them the recording's (at most 150 more)" \
         test "$delay" -ge 0 -a $((delay - CHAIN_MS)) -le 150
 }
 
-# heard N CLICK_MS WHAT: the Nth tone came soon after the click
 heard() {
     poll_until 3000 tones_at_least "$1" || { fail "no tone after $3"; return 1; }
     soon "$2" "$(tone "$1" 2)" "tone $1 for $3:"
