@@ -531,12 +531,13 @@ click_arrow() { local -n r_=setminute_$1; click $((r_[0] + r_[2] - 1 - r_[3] / 2
 # room's view's (rectangles of the X screen as WxH+X+Y), taken in one
 # screenshot of the whole X screen, change together: each text of the one
 # goes with one text of the other. One screenshot may fall between the two
-# repaints of a pass; a pairing seen again 60 ms later is not such a one. At
-# least two readouts: the clock runs (how many a second, the load decides).
+# repaints of a pass; a pairing seen again 60 ms later is not such a one. Two
+# passes at least, and two readouts: the clock runs (a loaded machine's pass
+# takes seconds).
 readouts_in_step() {
-    local end=$(($(now_ms) + $1)) shot=$E2E_WORK/both.ppm m n attempt
+    local end=$(($(now_ms) + $1)) shot=$E2E_WORK/both.ppm m n attempt passes=0
     local -A room_of=() window_of=()
-    while [ "$(now_ms)" -lt "$end" ]; do
+    while [ "$(now_ms)" -lt "$end" ] || [ $((passes++)) -lt 2 ]; do
         for attempt in 1 2; do
             import -silent -window root -depth 8 "ppm:$shot"
             m=$(convert "$shot" -crop "$3" ppm:- | md5sum | cut -c1-32)
