@@ -537,7 +537,7 @@ click_arrow() { local -n r_=setminute_$1; click $((r_[0] + r_[2] - 1 - r_[3] / 2
 readouts_in_step() {
     local end=$(($(now_ms) + $1)) shot=$E2E_WORK/both.ppm m n attempt passes=0
     local -A room_of=() window_of=()
-    while [ "$(now_ms)" -lt "$end" ] || [ $((passes++)) -lt 2 ]; do
+    while passes=$((passes + 1)) && { [ "$(now_ms)" -lt "$end" ] || [ "$passes" -le 2 ]; }; do
         for attempt in 1 2; do
             import -silent -window root -depth 8 "ppm:$shot"
             m=$(convert "$shot" -crop "$3" ppm:- | md5sum | cut -c1-32)
