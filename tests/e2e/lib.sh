@@ -532,8 +532,7 @@ click_arrow() { local -n r_=setminute_$1; click $((r_[0] + r_[2] - 1 - r_[3] / 2
 # screenshot of the whole X screen, change together: each text of the one
 # goes with one text of the other. One screenshot may fall between the two
 # repaints of a pass; a pairing seen again 60 ms later is not such a one. Two
-# passes at least, and two readouts: the clock runs (a loaded machine's pass
-# takes seconds).
+# passes at least (seconds apart on a loaded machine) and two readouts.
 readouts_in_step() {
     local end=$(($(now_ms) + $1)) shot=$E2E_WORK/both.ppm m n attempt passes=0
     local -A room_of=() window_of=()

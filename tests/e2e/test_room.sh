@@ -106,10 +106,8 @@ check "the moderator's window on the other, $(geometry_of "$APP_TITLE")" apart_i
 check "the keyboard still with the moderator" focus_is_moderator
 in_step 2000 "docked"
 
-# The clock runs on through it all (that its seconds kept their time through
-# screen changes is bench/room.sh's to measure, from the bells).
-watch_readout "$(now_ms)" 2500
-expect_ge "seconds seen at the end" ${#READOUT_CHANGES[@]} 2
+# (That the seconds kept their time through it all is bench/room.sh's to
+# measure, from the bells: in step above, the clock ran.)
 check "the program runs on" app_running
 
 # The view given the keyboard by a click, Page Down held on it for 3 s.
