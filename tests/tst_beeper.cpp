@@ -223,7 +223,6 @@ void tst_Beeper::route()
         const QString plain = QString(step).replace(u'~', u':');
         const auto [action, heard] = std::pair(plain.section(u':', 0, 0), plain.section(u':', 1));
         const auto before = log().size();
-        const int connects = asked();
         QElapsedTimer took;
         took.start();
         if (action == u"beep") {
@@ -234,8 +233,11 @@ void tst_Beeper::route()
         } else if (action == u"ready") {
             QTRY_VERIFY_WITH_TIMEOUT(beeper.serverReady(), 3000);
         } else if (action == u"idle") {
+            // From the first try, however late a loaded machine starts it.
+            QTRY_VERIFY(asked() > 0);
+            const int first = asked();
             QTest::qWait(3500);
-            QVERIFY2(asked() - connects <= 2, qPrintable(QString::number(asked() - connects)));
+            QVERIFY2(asked() - first <= 2, qPrintable(QString::number(asked() - first)));
         } else {
             std::lock_guard lock(state->mutex);
             if (action == u"start" || action == u"restart") {
