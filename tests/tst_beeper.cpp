@@ -223,18 +223,21 @@ void tst_Beeper::route()
         const QString plain = QString(step).replace(u'~', u':');
         const auto [action, heard] = std::pair(plain.section(u':', 0, 0), plain.section(u':', 1));
         const auto before = log().size();
-        const int connects = asked();
         QElapsedTimer took;
         took.start();
         if (action == u"beep") {
             beeper.beep();
-            // Whatever the server does, the clock's thread never waits on it.
-            QVERIFY2(took.elapsed() < 50, qPrintable(step));
+            // Whatever the server does, the clock's thread never waits on it
+            // (neither until the server answers nor until the beep is given up).
+            QVERIFY2(took.elapsed() < SystemBeeper::GiveUpAfter.count() / 2, qPrintable(step));
         } else if (action == u"ready") {
             QTRY_VERIFY_WITH_TIMEOUT(beeper.serverReady(), 3000);
         } else if (action == u"idle") {
+            // From the first try, however late a loaded machine starts it.
+            QTRY_VERIFY(asked() > 0);
+            const int first = asked();
             QTest::qWait(3500);
-            QVERIFY2(asked() - connects <= 2, qPrintable(QString::number(asked() - connects)));
+            QVERIFY2(asked() - first <= 2, qPrintable(QString::number(asked() - first)));
         } else {
             std::lock_guard lock(state->mutex);
             if (action == u"start" || action == u"restart") {
@@ -256,7 +259,7 @@ void tst_Beeper::route()
         QCOMPARE(log().mid(before), expected);
         if (action == u"beep") {
             const auto giveUp = SystemBeeper::GiveUpAfter.count();
-            QVERIFY2(late ? at >= giveUp : at < giveUp / 2,
+            QVERIFY2(late ? at >= giveUp : at < giveUp,
                      qPrintable(QStringLiteral("%1 after %2 ms").arg(step).arg(at)));
         }
         whole << expected;

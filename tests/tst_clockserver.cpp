@@ -103,7 +103,8 @@ void tst_ClockServer::events()
     const QByteArray larks = R"("team":"Larks","total":"12"})"
                              "\n\nevent: beat\ndata: \n\n";
     QVERIFY(viewer.readUntil(larks, 1000));
-    QCOMPARE_LT(clock.elapsed(), 50);
+    // At once, not with the next beat, a second away: loaded, 11 ms at most.
+    QCOMPARE_LT(clock.elapsed(), 250);
     // Waiting for the next beat with a viewer and nothing to send: no busy loop.
     const auto beats = [&viewer] { return viewer.received().count("event: beat"); };
     const qsizetype seen = beats();
@@ -224,7 +225,9 @@ void tst_ClockServer::hostile()
     loop.exec();
     const QString what = failure.get();
     QVERIFY2(what.isEmpty(), qPrintable(what));
-    QCOMPARE_LT(worst, 50);
+    // A client that blocked the thread would hold it for the idle timeout,
+    // 2 s; a loaded machine delays a tick by 320 ms at most.
+    QCOMPARE_LT(worst, 1600);
     HttpClient after(m_server.port(), "127.0.0.3");
     after.send(get(m_server, ""));
     QVERIFY(after.readUntil("</script>", 1000));

@@ -5,7 +5,6 @@
 #include "quizfixture.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QPaintEngine>
 #include <QPainter>
@@ -342,13 +341,11 @@ void tst_ResultPage::noPrintingServiceIsNoPrinter()
     const ResultPage page = f.page();
     SystemResultPrinter printer;
     std::optional<PrintOutcome> outcome;
-    QElapsedTimer clock;
-    clock.start();
     printer.print(page, &f.window, [&outcome](PrintOutcome told) {
         QVERIFY(QThread::currentThread() == qApp->thread());
         outcome = told;
     });
-    QVERIFY2(clock.elapsed() < 50, "the window never waits for the printing service");
+    QVERIFY2(!outcome, "the window never waits for the printing service");
     QTRY_VERIFY_WITH_TIMEOUT(outcome, 3000);
     QCOMPARE(*outcome, PrintOutcome::NoPrinter);
 }

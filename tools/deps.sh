@@ -7,7 +7,7 @@
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libcanberra-dev libx11-dev
     libasound2-dev fonts-liberation qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libmicrohttpd-dev
     libqrencode-dev)
-TEST_PACKAGES=(xvfb xdotool x11-utils imagemagick cups printer-driver-cups-pdf
+TEST_PACKAGES=(xvfb xdotool x11-utils x11-xkb-utils imagemagick cups printer-driver-cups-pdf
     poppler-utils dbus-daemon clang-format clang-tidy cppcheck faketime
     desktop-file-utils appstream dpkg-dev file binutils
     pulseaudio pulseaudio-utils libcanberra-pulse sound-theme-freedesktop x11-xserver-utils

@@ -225,6 +225,16 @@ bell_count() {
 }
 
 bells_at_least() { [ "$(bell_count)" -ge "$1" ]; }
+# bell_ms N, click_ms N: when the Nth bell rang, button was pressed (wall ms)
+bell_ms() { grep '^[0-9]' "$BELL_LOG" | sed -n "$1p" | cut -d' ' -f2; }
+click_ms() { grep '^click' "$BELL_LOG" | sed -n "$1p" | cut -d' ' -f3; }
+# clicked VAR CONTROL: clicks the control, VAR set to click_ms of that click
+clicked() {
+    local n=$(($(grep -c '^click' "$BELL_LOG") + 1))
+    click_on "$2"
+    poll_until 3000 test -n "$(click_ms $n)" || die "the X server stamped no click on $2"
+    printf -v "$1" %s "$(click_ms $n)"
+}
 
 # ---- sound server ----------------------------------------------------------
 # A private PulseAudio whose only output is a null sink, "room", and what the
@@ -263,21 +273,39 @@ stop_pulse() {
 
 # start_recording TONEONSETS: records the room afresh into TONE_LOG. The
 # short latency makes parec hand each tone on as it comes (and the null sink
-# render no further ahead).
+# render no further ahead); CHAIN_MS its own latency (chain_ms).
 start_recording() {
     local fifo=$E2E_WORK/room.fifo
     stop_recording
-    [ ! -s "$TONE_LOG" ] || cat "$TONE_LOG" >>"$E2E_WORK/tones-before.log"
-    : >"$TONE_LOG"
+    new_tones
     rm -f "$fifo" && mkfifo "$fifo"
-    "$1" <"$fifo" >"$TONE_LOG" 2>>"$E2E_WORK/toneonsets.err" &
+    "$1" <"$fifo" >>"$TONE_LOG" 2>>"$E2E_WORK/toneonsets.err" &
     RECORD_PIDS=("$!")
     parec -d room.monitor --raw --format=s16le --rate=8000 --channels=1 --latency-msec=10 \
         >"$fifo" 2>>"$E2E_WORK/parec.err" &
     RECORD_PIDS+=("$!")
     E2E_PIDS+=("${RECORD_PIDS[@]}")
     poll_until 5000 grep -q '^ready$' "$TONE_LOG" || die "the recording does not start"
+    # the server's first sound comes later than any after it
+    chain_ms >/dev/null && CHAIN_MS=$(chain_ms) || die "the reference sound is not heard"
+    new_tones
+    echo "# the recording's latency: $CHAIN_MS ms"
 }
+
+# chain_ms: the ms from an X bell rung by name to the onset of the sound the
+# sound server plays for it from its cache, as it plays the program's beeps
+chain_ms() {
+    local n=$(($(tone_count) + 1)) b=$(($(grep -c '^reference' "$BELL_LOG") + 1)) module
+    pactl list samples short | grep -q reference ||
+        pactl upload-sample /usr/share/sounds/freedesktop/stereo/bell.oga reference
+    module=$(pactl load-module module-x11-bell display="$DISPLAY" sample=reference) || return 1
+    xkbbell reference && poll_until 3000 tones_at_least $n
+    pactl unload-module "$module"
+    tones_at_least $n && echo $(($(tone $n 2) - $(grep '^reference' "$BELL_LOG" | sed -n "${b}p" | cut -d' ' -f3)))
+}
+
+# new_tones: TONE_LOG empty, what it held kept in the work folder
+new_tones() { [ ! -e "$TONE_LOG" ] || cat "$TONE_LOG" >>"$E2E_WORK/tones-before.log"; : >"$TONE_LOG"; }
 
 stop_recording() {
     local pid
@@ -285,12 +313,44 @@ stop_recording() {
     RECORD_PIDS=()
 }
 
+# cached NAME: the sound server holds the program's sound NAME ("bell", or
+# its own tone), so the program is connected and ready
+cached() { pactl list samples short 2>/dev/null | cut -f2 | grep -qx "$1"; }
 # tones: the tones recorded so far, "SAMPLE MS LENGTH_MS HZ" a line
 tones() { grep '^[0-9]' "$TONE_LOG"; }
 tone_count() { tones | wc -l; }
 tones_at_least() { [ "$(tone_count)" -ge "$1" ]; }
 # tone N FIELD: one field (1 sample, 2 ms, 3 length, 4 Hz) of the Nth tone
 tone() { tones | sed -n "$1p" | cut -d' ' -f"$2"; }
+
+# ---- printing --------------------------------------------------------------
+
+# start_cupsd: a cupsd of the test's own (as root, for cups-pdf) in CUPS_DIR,
+# beside any of the machine's; CUPS_SERVER its socket.
+CUPS_DIR=$E2E_WORK/cups
+CUPSD_PID=""
+cups_running() { lpstat -r 2>/dev/null | grep -q 'is running'; }
+
+start_cupsd() {
+    export CUPS_SERVER=$CUPS_DIR/cups.sock
+    mkdir -p "$CUPS_DIR"/{spool,cache,state,tmp}
+    # The filters run as lp: they pass through the work folder to the temp one.
+    chmod 711 "$E2E_WORK"
+    chmod 1777 "$CUPS_DIR/tmp"
+    printf '%s\n' "Listen $CUPS_SERVER" "WebInterface No" \
+        "<Location />" "Order allow,deny" "Allow all" "</Location>" >"$CUPS_DIR/cupsd.conf"
+    printf '%s\n' "ServerRoot $CUPS_DIR" "RequestRoot $CUPS_DIR/spool" "CacheDir $CUPS_DIR/cache" \
+        "StateDir $CUPS_DIR/state" "TempDir $CUPS_DIR/tmp" "AccessLog $CUPS_DIR/access_log" \
+        "ErrorLog $CUPS_DIR/error_log" "PageLog $CUPS_DIR/page_log" \
+        "ServerBin /usr/lib/cups" "DataDir /usr/share/cups" >"$CUPS_DIR/cups-files.conf"
+    # -f: in the foreground, so that it is our child and stopped by its pid
+    /usr/sbin/cupsd -f -c "$CUPS_DIR/cupsd.conf" -s "$CUPS_DIR/cups-files.conf" \
+        >"$CUPS_DIR/cupsd.out" 2>&1 &
+    CUPSD_PID=$!
+    E2E_PIDS+=("$CUPSD_PID")
+    poll_until 10000 cups_running || die "cupsd does not answer (see $CUPS_DIR)"
+    echo "# cupsd pid $CUPSD_PID on $CUPS_SERVER"
+}
 
 # ---- the program -----------------------------------------------------------
 
@@ -450,15 +510,15 @@ watch_readout() {
     done
 }
 
-# seconds_on_time N: the first N changes of READOUT_CHANGES came on the
-# seconds, each within 300 ms after its own
+# seconds_on_time N: the k-th change of READOUT_CHANGES not before k s (a
+# slow screenshot sees one late, never early), and one at second N or later
 seconds_on_time() {
-    local k at
-    for ((k = 1; k <= $1; k++)); do
-        at=${READOUT_CHANGES[k - 1]:-0}
-        check "second $k shown at $at ms (within 1000 x $k .. +300 ms)" \
-            test "$at" -ge $((1000 * k)) -a "$at" -le $((1000 * k + 300))
+    local k at=0
+    for ((k = 1; k <= ${#READOUT_CHANGES[@]}; k++)); do
+        at=${READOUT_CHANGES[k - 1]}
+        check "change $k of the readout at $at ms, not before second $k" test "$at" -ge $((1000 * k))
     done
+    check "the clock still went at second $1 (the last change at $at ms)" test "$at" -ge $((1000 * $1))
 }
 
 # click_arrow N: clicks the right arrow of question N's slider, a square as
@@ -471,11 +531,12 @@ click_arrow() { local -n r_=setminute_$1; click $((r_[0] + r_[2] - 1 - r_[3] / 2
 # room's view's (rectangles of the X screen as WxH+X+Y), taken in one
 # screenshot of the whole X screen, change together: each text of the one
 # goes with one text of the other. One screenshot may fall between the two
-# repaints of a pass; a pairing seen again 60 ms later is not such a one.
+# repaints of a pass; a pairing seen again 60 ms later is not such a one. Two
+# readouts at least: the clock runs (waited for up to 10 s more on a loaded machine).
 readouts_in_step() {
     local end=$(($(now_ms) + $1)) shot=$E2E_WORK/both.ppm m n attempt
     local -A room_of=() window_of=()
-    while [ "$(now_ms)" -lt "$end" ]; do
+    while [ "$(now_ms)" -lt "$end" ] || { [ ${#room_of[@]} -lt 2 ] && [ "$(now_ms)" -lt $((end + 10000)) ]; }; do
         for attempt in 1 2; do
             import -silent -window root -depth 8 "ppm:$shot"
             m=$(convert "$shot" -crop "$3" ppm:- | md5sum | cut -c1-32)
@@ -487,7 +548,7 @@ readouts_in_step() {
             { fail "$2: the room's readout is not the window's"; return; }
         room_of[$m]=$n window_of[$n]=$m
     done
-    expect_ge "$2: readouts seen, each the same in both" ${#room_of[@]} $(($1 / 1000))
+    expect_ge "$2: readouts seen, each the same in both" ${#room_of[@]} 2
 }
 
 # shot FILE: screenshot of the program's window (PNG or PPM by the file's

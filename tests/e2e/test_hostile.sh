@@ -38,8 +38,7 @@ echo "+0" >"$CLOCK_FILE"
 expect_ge "libfaketime moves the wall clock (an hour ahead, in seconds)" $((faked - real)) 3590
 start_app "$APP_BIN"
 
-t0=$(now_ms)
-click_on start
+clicked t0 start
 poll_until 2000 bells_at_least 1
 # An hour forward after 1.5 s, two days back after 3.5 s.
 jump_clock() {
@@ -49,9 +48,9 @@ jump_clock() {
         echo "-2d" >"$CLOCK_FILE"
     fi
 }
-watch_readout "$t0" 5600 jump_clock
+watch_readout "$t0" 6600 jump_clock
 echo "# readout changed at ms after Start: ${READOUT_CHANGES[*]}"
-expect_eq "the readout moved on once a second for five seconds" "${#READOUT_CHANGES[@]}" 5
+expect_le "readout changes in six seconds: at most one a second" "${#READOUT_CHANGES[@]}" 6
 seconds_on_time 5
 expect_eq "no bell but the Start bell" "$(bell_count)" 1
 

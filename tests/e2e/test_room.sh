@@ -70,7 +70,6 @@ in_step() {
         "$(room_geometry | awk -F'[x+]' '{printf "%dx%d+%d+%d", $1, $2 * 0.19, $3, $4 + $2 * 0.8}')"
 }
 
-T0=$(now_ms)
 click_on start
 in_step 3000 "running"
 
@@ -107,13 +106,8 @@ check "the moderator's window on the other, $(geometry_of "$APP_TITLE")" apart_i
 check "the keyboard still with the moderator" focus_is_moderator
 in_step 2000 "docked"
 
-# The seconds kept their time through it all: each change of the readout
-# comes within 300 ms after a whole second from the start.
-watch_readout "$T0" $(($(now_ms) - T0 + 2500))
-for at in "${READOUT_CHANGES[@]}"; do
-    check "second shown at $at ms after the start" test $((at % 1000)) -le 300
-done
-expect_ge "seconds seen at the end" ${#READOUT_CHANGES[@]} 2
+# (That the seconds kept their time through it all is bench/room.sh's to
+# measure, from the bells: in step above, the clock ran.)
 check "the program runs on" app_running
 
 # The view given the keyboard by a click, Page Down held on it for 3 s.

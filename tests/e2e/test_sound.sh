@@ -2,19 +2,20 @@
 # End-to-end test of the beep as the room hears it: the real program under a
 # private Xvfb, a private PulseAudio with a null sink whose output is
 # recorded, and the tones found in the recording as they come.
-#   1. Start and Stop/Reset: two tones of the theme's bell, each within 50 ms
-#      of its click and as far apart as the clicks; the program is named in
-#      the sound server. The server stopped for 3 s mid-period: the clock
-#      keeps its seconds, the beep that cannot be played rings the X bell
-#      instead, and once the server runs again the beeps are heard again.
+#   1. Start and Stop/Reset: two tones of the theme's bell, one after each
+#      click, well within 150 ms of it (the recording's own latency taken
+#      off; the precise figure is bench/timing.sh's); the program is named in
+#      the sound server. The server stopped mid-period: the beep that cannot
+#      be played rings the X bell instead, at once, and once the server runs
+#      again the beeps are heard again.
 #   2. The sound theme hidden: the program's own tone instead.
 #   3. No sound server: the program's own tone through the sound card (ALSA's
-#      file plugin over the null device, recorded), each within 50 ms of its
-#      click; with no card either, the X bell within 50 ms and nothing hangs;
+#      file plugin over the null device, recorded), each soon after its
+#      click; with no card either, the X bell as soon and nothing hangs;
 #      a server that starts later is connected to by itself and heard.
 #
 # usage: test_sound.sh PROGRAM BELLCOUNT TONEONSETS
-# shellcheck disable=SC2317  # predicates are called through poll_until
+# shellcheck disable=SC2154,SC2317  # clicked sets its variable; predicates go through poll_until
 set -u
 [ $# -eq 3 ] || { echo "usage: $0 PROGRAM BELLCOUNT TONEONSETS" >&2; exit 2; }
 APP_BIN=$1
@@ -32,27 +33,17 @@ done
 is_own_tone() { [ "$1" -ge $((OWN_HZ - 20)) ] && [ "$1" -le $((OWN_HZ + 20)) ]; }
 isnt_own_tone() { ! is_own_tone "$1"; }
 
-# mouse_to CONTROL: moves the pointer to the middle of a control
-mouse_to() {
-    local xy
-    read -ra xy <<<"$(centre_of "$1")"
-    xdotool mousemove "${xy[@]}"
+# soon FROM TO WHAT: TO follows FROM by at most 150 ms beside the recording's
+# latency (CHAIN_MS): a beep given up after 200 ms, or waited for, is later
+soon() {
+    local delay=$(($2 - $1))
+    check "$3 $delay ms after its click, $CHAIN_MS ms of them the recording's (at most 150 more)" \
+        test "$delay" -ge 0 -a $((delay - CHAIN_MS)) -le 150
 }
 
-# click_at CONTROL: clicks it and prints the time just before the click, so
-# that a delay measured from it is never too short
-click_at() {
-    mouse_to "$1"
-    now_ms
-    xdotool click 1
-}
-
-# heard N CLICK_MS WHAT: the Nth tone came within 50 ms of the click
 heard() {
     poll_until 3000 tones_at_least "$1" || { fail "no tone after $3"; return 1; }
-    local delay=$(($(tone "$1" 2) - $2))
-    check "tone $1 came $delay ms after the click on $3 (0 .. 50 ms)" \
-        test "$delay" -ge 0 -a "$delay" -le 50
+    soon "$2" "$(tone "$1" 2)" "tone $1 for $3:"
 }
 
 # quit_app: QUIT, and the program ends cleanly
@@ -66,11 +57,6 @@ quit_app() {
     fi
 }
 
-# cached NAME: the sound server holds the program's sound NAME ("bell", or
-# its own tone), so the program is connected and ready
-cached() { pactl list samples short 2>/dev/null | cut -f2 | grep -qx "$1"; }
-# bell_ms N: when the Nth X bell reached the bell counter (wall clock, ms)
-bell_ms() { grep '^[0-9]' "$BELL_LOG" | sed -n "$1p" | cut -d' ' -f2; }
 
 # libcanberra keeps where it found each sound in a cache of its own: the
 # program's is private to each part of the test, so that no part finds the
@@ -88,22 +74,14 @@ echo "# Start and Stop/Reset, heard"
 app_env theme
 start_app "$APP_BIN"
 poll_until 5000 cached bell || fail "the program is not ready at the sound server within 5 s"
-# At once: the first beep is as prompt as any later one. Both clicks from
-# one xdotool, so that they are as far apart as it says, whatever the load
-# on the machine does to starting a process: it waits 100 ms after a click
-# and then sleeps, so the second click follows the first by 1400 ms.
-mouse_to start
-t1=$(now_ms)
-xdotool click 1 sleep 1.3 click 1 &
-CLICKS_APART=1400
+# At once: the first beep is as prompt as any later one.
+clicked t1 start
 heard 1 "$t1" Start
-heard 2 $((t1 + CLICKS_APART)) Stop/Reset
-wait $!
+sleep_until_ms $((t1 + 1300))
+clicked t2 start
+heard 2 "$t2" Stop/Reset
 sleep 0.4                                   # room for a wrong third tone
 expect_eq "tones for Start and Stop/Reset" "$(tone_count)" 2
-apart=$((($(tone 2 1) - $(tone 1 1)) / 8))
-check "tones $apart ms apart, clicks $CLICKS_APART ms (within 20 ms)" \
-    test "$apart" -ge $((CLICKS_APART - 20)) -a "$apart" -le $((CLICKS_APART + 20))
 check "the theme's bell, not the program's own tone ($(tone 1 4) Hz)" isnt_own_tone "$(tone 1 4)"
 expect_eq "X bells (the beeps went to the sound server)" "$(bell_count)" 0
 clients=$(pactl list clients)
@@ -116,36 +94,27 @@ done
 check 'the beep is an alarm to the sound server' \
     grep -qF 'media.role = "alarm"' <<<"$(pactl list samples)"
 
-echo "# the sound server stopped for 3 s mid-period"
-t3=$(click_at start)
+echo "# the sound server stopped mid-period"
+clicked t3 start
 heard 3 "$t3" Start
-stopped=0 continued=0 bells_then=""
-# The server stopped after 1.5 s, Stop/Reset clicked at 4.2 s (its beep
-# cannot be played), the server continued at 4.5 s.
-stop_the_server() {
-    if [ "$1" -ge 1500 ] && [ "$stopped" -eq 0 ]; then
-        kill -STOP "$PULSE_PID" && stopped=$(now_ms)
-    elif [ "$1" -ge 4200 ] && [ -z "$bells_then" ]; then
-        bells_then=$(bell_count)
-        t4=$(click_at start)
-    elif [ "$1" -ge 4500 ] && [ "$continued" -eq 0 ]; then
-        kill -CONT "$PULSE_PID" && continued=$(now_ms)
-    fi
-}
-watch_readout "$t3" 5000 stop_the_server
-echo "# server stopped $((continued - stopped)) ms; readout changed at ms after Start: ${READOUT_CHANGES[*]}"
-expect_eq "readout changes: four seconds and the Stop/Reset" "${#READOUT_CHANGES[@]}" 5
-seconds_on_time 4
-at=${READOUT_CHANGES[4]:-0}
-check "Stop/Reset shown at $at ms, within 300 ms of its click" \
-    test "$at" -ge $((t4 - t3)) -a "$at" -le $((t4 - t3 + 300))
-check "the X bell rang for the beep the stopped server could not play" \
-    test "$(bell_count)" -eq $((bells_then + 1))
+kill -STOP "$PULSE_PID"
+sleep 1.5
+bells_then=$(bell_count)
+clicked t4 start
+# The give-up's 200 ms, then the bell, rung from the window's thread: one that
+# waited for the server would ring it after the server continues, 3 s on.
+poll_until 3000 bells_at_least $((bells_then + 1))
+delay=$(($(bell_ms $((bells_then + 1))) - t4))
+check "the X bell for the beep the stopped server could not play, $delay ms after its click" \
+    test "$delay" -ge 100 -a "$delay" -le 1500
+sleep_until_ms $((t4 + 3000))
+kill -CONT "$PULSE_PID"
+check "the clock stopped by it" test "$(readout_sum)" = "$(sleep 1.2 && readout_sum)"
 sleep 0.5
 expect_eq "tones while the server was stopped or late from it" "$(tone_count)" 3
-t5=$(click_at start)
+clicked t5 start
 heard 4 "$t5" "Start with the server running again"
-t6=$(click_at start)
+clicked t6 start
 heard 5 "$t6" Stop/Reset
 quit_app
 
@@ -157,10 +126,10 @@ app_env no-theme "XDG_DATA_DIRS=$E2E_WORK/no-theme" "XDG_DATA_HOME=$E2E_WORK/no-
 start_recording "$TONEONSETS_BIN"
 start_app "$APP_BIN"
 poll_until 5000 cached io.github.vornaxi.VornaxiTimer.beep
-t1=$(click_at start)
+clicked t1 start
 heard 1 "$t1" Start
 sleep_until_ms $((t1 + 1300))
-t2=$(click_at start)
+clicked t2 start
 heard 2 "$t2" Stop/Reset
 sleep 0.4
 expect_eq "tones for Start and Stop/Reset" "$(tone_count)" 2
@@ -180,17 +149,18 @@ cat >"$E2E_WORK/card.conf" <<EOF
 pcm.!default { type plug; slave { pcm { type file; slave.pcm { type null }
     file "$E2E_WORK/card.fifo"; format raw } rate 8000; channels 1; format S16_LE } }
 EOF
-cat "$TONE_LOG" >>"$E2E_WORK/tones-before.log" && : >"$TONE_LOG"
-"$TONEONSETS_BIN" <"$E2E_WORK/card.fifo" >"$TONE_LOG" 2>>"$E2E_WORK/toneonsets.err" &
+new_tones
+CHAIN_MS=0                                  # the card's writes reach the finder at once
+"$TONEONSETS_BIN" <"$E2E_WORK/card.fifo" >>"$TONE_LOG" 2>>"$E2E_WORK/toneonsets.err" &
 E2E_PIDS+=("$!")
 exec 3<>"$E2E_WORK/card.fifo"
 bells_then=$(bell_count)
 app_env card "ALSA_CONFIG_PATH=$E2E_WORK/card.conf"
 start_app "$APP_BIN"
-t1=$(click_at start)
+clicked t1 start
 heard 1 "$t1" "Start, through the card"
 sleep_until_ms $((t1 + 1300))
-t2=$(click_at start)
+clicked t2 start
 heard 2 "$t2" "Stop/Reset, through the card"
 sleep 0.4
 expect_eq "tones for Start and Stop/Reset" "$(tone_count)" 2
@@ -202,10 +172,9 @@ exec 3>&-
 echo "# no sound server, no sound card"
 app_env no-server
 start_app "$APP_BIN"
-t1=$(click_at start)
+clicked t1 start
 poll_until 2000 bells_at_least $((bells_then + 1))
-delay=$(($(bell_ms $((bells_then + 1))) - t1))
-check "the X bell $delay ms after the click on Start (0 .. 50 ms)" test "$delay" -ge 0 -a "$delay" -le 50
+soon "$t1" "$(bell_ms $((bells_then + 1)))" "the X bell for Start:"
 sleep 0.4
 expect_eq "X bells for Start" "$(bell_count)" $((bells_then + 1))
 before=$(readout_sum)
@@ -216,7 +185,7 @@ echo "# a sound server starts"
 start_pulse
 start_recording "$TONEONSETS_BIN"
 poll_until 10000 cached bell || fail "the program did not connect by itself within 10 s"
-t1=$(click_at start)
+clicked t1 start
 heard 1 "$t1" "Stop/Reset with a server started since"
 sleep 0.4
 expect_eq "tones" "$(tone_count)" 1
