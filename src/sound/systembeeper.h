@@ -47,9 +47,9 @@ public:
     ~SystemBeeper() override;
 
     // Connects to the sound server, caches the sound and asks the card
-    // whether it answers, in the background; called once the window is shown, so
-    // that start-up does not wait for it and the first beep is as prompt as
-    // any other.
+    // whether it answers, in the background; called once the window is
+    // shown, so that start-up does not wait for it and the first beep is as
+    // prompt as any other.
     void prepare();
     void beep() override;
     // Whether a beep now would go to the sound server.
