@@ -5,7 +5,7 @@
 # Builds the benchmarks (Release, in build-bench/) and runs them; prints the
 # table and writes it to bench/results.md.
 #
-# usage: bench/run.sh [--full | --fallback | --room | --web | --notes]
+# usage: bench/run.sh [--full | --fallback | --room | --web | --beep | --notes]
 #   default     about 6 minutes: the 1000 ms tick case as 20 ticks, CPU over
 #               15 s stopped and 15 s running, no whole period under Xvfb, no
 #               room's view
@@ -25,21 +25,25 @@
 #               VORNAXI_BENCH_BEFORE=PROGRAM (a Release build from before the
 #               clock for phones, named by VORNAXI_BENCH_BEFORE_NAME) adds
 #               start-up and memory against it
+#   --beep      about 5 minutes: a whole period's beeps without a sound server
+#               against the bell floor (bench/beep.sh), into
+#               bench/results/beep.md
 #   --notes     measures nothing: bench/results.md with bench/notes.md as it
 #               is now, every part's figures kept
 # bench/results.md is kept in parts, each under the line naming the run and
 # commit that measured it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-FULL=0 FALLBACK=0 ROOM=0 WEB=0 NOTES=0
+FULL=0 FALLBACK=0 ROOM=0 WEB=0 NOTES=0 BEEP=0
 case ${1:-} in
 --notes) NOTES=1 ;;
 --full) FULL=1 ROOM=1 WEB=$([ "$(id -u)" -eq 0 ] && echo 1 || echo 0) ;;
 --fallback) FALLBACK=1 ;;
 --room) ROOM=1 ;;
 --web) WEB=1 ;;
+--beep) BEEP=1 ;;
 "") ;;
-*) echo "usage: $0 [--full | --fallback | --room | --web | --notes]" >&2; exit 2 ;;
+*) echo "usage: $0 [--full | --fallback | --room | --web | --beep | --notes]" >&2; exit 2 ;;
 esac
 
 B=build-bench
@@ -49,6 +53,7 @@ if [ "$NOTES" -eq 0 ]; then
     cmake -S bench -B "$B" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build "$B"
 fi
+[ "$BEEP" -eq 0 ] || exec bench/beep.sh "$B"
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/vornaxi-bench.XXXXXX")
 export XDG_RUNTIME_DIR="$WORK/xdg"

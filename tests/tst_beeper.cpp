@@ -7,12 +7,13 @@
 
 #include <condition_variable>
 #include <mutex>
+#include <thread>
 
 // A sound server the test scripts: it can lack the library, the theme's bell
 // or the program's tone, be down, be killed and restarted (a new server that
 // the old connection does not reach), or stall every call until resumed; and
-// a sound card, busy or stuck opening until resumed. They write what is heard
-// into a log that the platform bell writes into too.
+// a sound card, busy, slow to fail or stuck opening until resumed. They write
+// what is heard into a log that the platform bell writes into too.
 struct FakeServerState
 {
     std::mutex mutex;
@@ -26,6 +27,7 @@ struct FakeServerState
     int connects = 0; // the times the server was asked
     bool cardBusy = false;
     bool cardStuck = false;
+    bool cardSlow = false;
     QStringList log;
 
     void write(const QString &entry)
@@ -98,15 +100,22 @@ public:
     {
     }
 
-    void prepare() override { }
+    bool prepare() override
+    {
+        if (m_state->cardSlow) {
+            std::this_thread::sleep_for(std::chrono::seconds(2));
+        }
+        std::lock_guard lock(m_state->mutex);
+        return !m_state->cardBusy && !m_state->cardSlow;
+    }
     bool play(const std::function<bool()> &wanted) override
     {
         {
             std::unique_lock lock(m_state->mutex);
             m_state->resumed.wait(lock, [this] { return !m_state->cardStuck; });
-            if (m_state->cardBusy) {
-                return false;
-            }
+        }
+        if (!prepare()) {
+            return false;
         }
         if (!wanted()) {
             return false;
@@ -133,10 +142,10 @@ void tst_Beeper::route_data()
 {
     // server: how the server starts ("none": the program has no sound
     // server at all), and the card there is (none unless "card", "busycard"
-    // or "stuckcard"). steps: what happens, each "action:heard" where heard
-    // is what the log gains from it, in order, at once ("action~heard": only
-    // once the beep is given up). "ready" waits for the server to be ready
-    // by itself; "idle" waits 3.5 s.
+    // until "free", "slowcard" or "stuckcard"). steps: what happens, each
+    // "action:heard" where heard is what the log gains from it, in order, at
+    // once ("action~heard": only once the beep is given up). "ready" waits
+    // for the server to be ready by itself; "idle" waits 3.5 s.
     QTest::addColumn<QString>("server");
     QTest::addColumn<QString>("steps");
     QTest::newRow("the theme's bell") << "up"
@@ -157,8 +166,14 @@ void tst_Beeper::route_data()
     QTest::newRow("no server: the card, the server asked less and less often")
         << "down card"
         << "beep:card idle: beep:card";
-    QTest::newRow("no server, the card busy or missing") << "down busycard"
-                                                         << "beep:platform";
+    QTest::newRow("no server, the card busy or missing, then free")
+        << "down busycard"
+        << "beep:platform free: idle: beep:card";
+    // The card takes 2 s to fail, asked at 0 s and 3 s: once found missing,
+    // the bell waits neither for it to fail again nor for it to be asked.
+    QTest::newRow("no server, the card slow to fail")
+        << "down slowcard"
+        << "beep~platform idle: beep:platform beep:platform";
     QTest::newRow("no server, the card stuck opening") << "down stuckcard"
                                                        << "beep~platform beep:platform resume:";
     QTest::newRow("server killed, then restarted")
@@ -189,12 +204,13 @@ void tst_Beeper::route()
     state->stalled = conditions.contains(u"stalled");
     state->cardBusy = conditions.contains(u"busycard");
     state->cardStuck = conditions.contains(u"stuckcard");
+    state->cardSlow = conditions.contains(u"slowcard");
     std::unique_ptr<SoundServer> fake;
     if (!conditions.contains(u"none")) {
         fake = std::make_unique<FakeServer>(state);
     }
     std::unique_ptr<SoundCard> card;
-    if (conditions.contains(u"card") || state->cardBusy || state->cardStuck) {
+    if (server.contains(u"card")) {
         card = std::make_unique<FakeCard>(state);
     }
     auto log = [&state] {
@@ -245,6 +261,8 @@ void tst_Beeper::route()
                 ++state->generation;
             } else if (action == u"kill") {
                 state->up = false;
+            } else if (action == u"free") {
+                state->cardBusy = false;
             } else {
                 state->stalled = action == u"stall";
                 state->cardStuck = false;

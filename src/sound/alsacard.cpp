@@ -85,7 +85,7 @@ public:
     }
     ~AlsaCard() override { close(); }
 
-    void prepare() override
+    bool prepare() override
     {
         // Reading the configuration and working out the default device once
         // (loading its plug-ins) takes some 30 ms, once; each beep after that
@@ -93,12 +93,20 @@ public:
         snd_config_t *top = nullptr;
         snd_config_t *device = nullptr;
         if (!load() || m_configUpdate(&top) < 0) {
-            return;
+            return false;
         }
         if (m_searchDefinition(top, "pcm", "default", &device) >= 0) {
             m_configDelete(device);
         }
         m_configUnref(top);
+        // A device that fails to open (a plug-in whose server is not
+        // running) may take its time to say so: it is found out here, not
+        // on a beep's way. Never while a tone plays.
+        if (!openAfresh()) {
+            return false;
+        }
+        close();
+        return true;
     }
 
     bool play(const std::function<bool()> &wanted) override
@@ -107,15 +115,8 @@ public:
             return false;
         }
         close(); // a tone still playing gives way to the new beep
-        // The configuration is read once, and the default device can change
-        // meanwhile: ALSA's PulseAudio plug-in takes it over while a sound
-        // server runs and gives it back when the server ends. A device that
-        // fails is looked for once more, in the configuration read afresh.
-        if (!open()) {
-            m_configFree();
-            if (!open()) {
-                return false;
-            }
+        if (!openAfresh()) {
+            return false;
         }
         if (!wanted()) {
             close();
@@ -160,6 +161,18 @@ private:
             m_setErrorHandler(quiet);
         }
         return *m_loaded;
+    }
+    // The configuration is read once, and the default device can change
+    // meanwhile: ALSA's PulseAudio plug-in takes it over while a sound
+    // server runs and gives it back when the server ends. A device that
+    // fails is looked for once more, in the configuration read afresh.
+    bool openAfresh()
+    {
+        if (open()) {
+            return true;
+        }
+        m_configFree();
+        return open();
     }
     // Non-blocking: a device that another program holds fails at once
     // instead of waiting until it is free. The device converts the tone to

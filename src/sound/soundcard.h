@@ -17,9 +17,11 @@ class SoundCard
 public:
     virtual ~SoundCard() = default;
 
-    // Reads the tone and the device configuration ahead, so that the first
-    // beep is as prompt as any other.
-    virtual void prepare() = 0;
+    // Whether the device answers: reads the tone and the device
+    // configuration, opens the device and closes it again, playing nothing.
+    // Asked again while no device answers, so that one that comes later (a
+    // sound server started, its ALSA plug-in then the default) is found.
+    virtual bool prepare() = 0;
     // Opens the device and starts the tone, unless it is no longer `wanted`
     // once the device is open. False where it did not start: no device, the
     // device busy, or no tone. Never waits for a device that is in use.

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <system_error>
 #include <utility>
 
@@ -39,6 +40,10 @@ struct SystemBeeper::Shared
     Lane atServer;
     Lane atCard;
     bool serverReady = false; // connected, the sound cached
+    // Whether the card answers: not known until its thread has asked it.
+    // While it does not, a beep rings the bell at once, never waiting for
+    // the device to fail again; its thread asks it again meanwhile.
+    std::optional<bool> cardAnswers;
     std::uint32_t last = 0; // the last beep asked for
     std::uint32_t rung = 0; // the last beep the platform bell rang for
     bool quit = false;
@@ -62,12 +67,17 @@ struct SystemBeeper::Shared
         if (rung >= id) {
             return;
         }
-        if (card && !atCard.pending && !atCard.stuck) {
+        if (cardFree()) {
             atCard.pending = id;
             wake.notify_all();
         } else {
             ring(id);
         }
+    }
+    // A beep can go to the card, and not for the bell to wait on.
+    bool cardFree() const
+    {
+        return card && cardAnswers != false && !atCard.pending && !atCard.stuck;
     }
     void ring(std::uint32_t id)
     {
@@ -129,26 +139,50 @@ void SystemBeeper::Shared::serve()
     finished();
 }
 
+// A card that does not answer is asked again between beeps, less and less
+// often, as the server is.
 void SystemBeeper::Shared::playCards()
 {
-    card->prepare();
+    auto retryIn = RetryFirst;
+    auto nextTry = Clock::now();
     auto carryOn = std::chrono::milliseconds::zero();
     std::unique_lock lock(mutex);
     while (!quit) {
+        if (cardAnswers != true && Clock::now() >= nextTry) {
+            lock.unlock();
+            const bool answers = card->prepare();
+            lock.lock();
+            cardAnswers = answers;
+            atCard.stuck = false;
+            nextTry = Clock::now() + retryIn;
+            retryIn = answers ? RetryFirst : std::min(2 * retryIn, RetryAtMost);
+            continue;
+        }
         const auto woken = [this] { return quit || atCard.pending; };
         if (carryOn.count()) {
             wake.wait_for(lock, carryOn, woken);
-        } else {
+        } else if (cardAnswers == true) {
             wake.wait(lock, woken);
+        } else {
+            wake.wait_until(lock, nextTry, woken);
         }
         if (quit) {
             break;
         }
+        // A beep handed on before the card was found missing is not tried.
         const auto id = atCard.current = std::exchange(atCard.pending, 0);
+        const bool answers = cardAnswers == true;
         lock.unlock();
-        const bool heard = id && card->play([this] { return wanted(atCard); });
+        const bool heard = id && answers && card->play([this] { return wanted(atCard); });
         carryOn = card->carryOn();
         lock.lock();
+        if (id && !heard && answers) {
+            // Gone, busy or too slow to play in time: asked again after
+            // RetryFirst.
+            cardAnswers = false;
+            nextTry = Clock::now() + RetryFirst;
+            retryIn = 2 * RetryFirst;
+        }
         if (id && !heard && rung < id) {
             ring(id);
         }
@@ -244,7 +278,7 @@ void SystemBeeper::beep()
         Lane *lane = nullptr;
         if (shared.serverReady && !shared.atServer.pending && !shared.atServer.current) {
             lane = &shared.atServer;
-        } else if (shared.card && !shared.atCard.pending && !shared.atCard.stuck) {
+        } else if (shared.cardFree()) {
             lane = &shared.atCard;
         }
         if (lane) {
@@ -277,6 +311,9 @@ void SystemBeeper::giveUp(std::uint32_t id)
             if (lane->pending == id) {
                 lane->pending = 0;
                 held = true;
+                if (lane == &m_shared->atCard && !m_shared->cardAnswers) {
+                    lane->stuck = true; // the card still first asked: stuck there
+                }
             } else if (lane->current == id) {
                 lane->stuck = true;
                 held = true;

@@ -25,6 +25,9 @@
 // is not played in time (busy, stalled, disconnected) rings the platform bell
 // instead. The server is connected on its thread between beeps, never on a
 // beep's way: a beep while it is not connected goes to the card at once.
+// Likewise the card is asked on its thread whether it answers, once prepared
+// and again while it does not: a beep while no card answers rings the bell
+// at once, never after another try at the device.
 class SystemBeeper final : public Beeper
 {
 public:
@@ -32,8 +35,8 @@ public:
 
     // How long a beep may wait to be played before the bell rings instead.
     static constexpr std::chrono::milliseconds GiveUpAfter{200};
-    // How soon a sound server that did not answer is asked again; twice as
-    // long after each time it does not, up to RetryAtMost.
+    // How soon a sound server or card that did not answer is asked again;
+    // twice as long after each time it does not, up to RetryAtMost.
     static constexpr std::chrono::milliseconds RetryFirst{1000};
     static constexpr std::chrono::milliseconds RetryAtMost{30000};
 
@@ -43,10 +46,10 @@ public:
     SystemBeeper(std::unique_ptr<SoundServer> server, std::unique_ptr<SoundCard> card, Bell bell);
     ~SystemBeeper() override;
 
-    // Connects to the sound server, caches the sound and reads the card's
-    // configuration, in the background; called once the window is shown, so
-    // that start-up does not wait for it and the first beep is as prompt as
-    // any other.
+    // Connects to the sound server, caches the sound and asks the card
+    // whether it answers, in the background; called once the window is
+    // shown, so that start-up does not wait for it and the first beep is as
+    // prompt as any other.
     void prepare();
     void beep() override;
     // Whether a beep now would go to the sound server.
