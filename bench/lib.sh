@@ -2,12 +2,81 @@
 # SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# What the benchmark scripts share beside tests/e2e/lib.sh: their figures
-# as key=value lines in OUT, and a process's CPU and memory.
+# What the benchmark parts share beside tests/e2e/lib.sh: their figures as
+# key=value lines in OUT, a process's CPU and memory, and the table each part
+# writes to bench/results/PART.md.
 
-# put KEY VALUE: one figure for bench/run.sh
+BENCH_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+LOAD_BEFORE=$(cut -d' ' -f1-3 /proc/loadavg)
+ROWS=()
+MISSES=0
+
+# put KEY VALUE: one figure; get KEY [FILE]: the last one of KEY in FILE (OUT)
 put() { echo "$1=$2" >>"$OUT"; }
+get() { sed -n "s/^$1=//p" "${2:-$OUT}" | tail -n1; }
 # cpu_ns PID: the run time of all the process's threads (schedstat, ns)
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { print s }'; }
 # rss_kb PID: its resident memory (smaps_rollup, kB)
 rss_kb() { sed -n 's/^Rss:\s*//p' /proc/"$1"/smaps_rollup | cut -d' ' -f1; }
+
+# ms US: microseconds as signed milliseconds; plain_ms US: without the sign
+ms() { awk -v u="$1" 'BEGIN { printf "%+.2f ms", u / 1000 }'; }
+plain_ms() { ms "$1" | tr -d +; }
+abs() { echo "${1#-}"; }
+# median, entries: of a comma-separated list on the input
+median() { tr ',' '\n' | sort -n | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2 }'; }
+entries() { awk -F, '{ print NF }'; }
+# ratio A B: A / B, as "1/N" when A is the far smaller
+ratio() {
+    awk -v a="$1" -v b="$2" 'BEGIN {
+        if (b == 0) print "n/a"; else if (a / b < 0.1) printf "1/%.0f", b / (a ? a : 1); else printf "%.2fx", a / b }'
+}
+# within A B FACTOR: A at most FACTOR times B
+within() { awk -v a="$1" -v b="$2" -v f="$3" 'BEGIN { exit !(b > 0 && a <= f * b) }'; }
+# latest STAMPS: of ms stamps a minute apart, the one furthest off its minute
+latest() { tr ',' '\n' <<<"$1" | awk 'NR == 1 { t0 = $1 } { d = $1 - t0 - 60000 * (NR - 1); if (d * d > m * m) m = d } END { printf "%+d", m }'; }
+
+# row FIGURE MEASURED GOAL FLOOR RATIO MET(yes|no|reference|...)
+row() {
+    ROWS+=("| $1 | $2 | $3 | $4 | $5 | $6 |")
+    case $6 in yes | reference) ;; *) MISSES=$((MISSES + 1)) ;; esac
+}
+
+# period_row NAME STAMPS UNIT GOAL_MS [EXTRA [ONSET_MS]]: a whole period's
+# five beeps, stamped in ms, against 240 s within GOAL_MS and 60 s gaps within
+# 20 ms; given ONSET_MS, the first beep's onset after its click, within 50 ms
+period_row() {
+    local t n span gaps="" met=yes i g
+    IFS=, read -ra t <<<"$2"
+    n=${#t[@]}
+    span=$((t[n - 1] - t[0]))
+    for ((i = 1; i < n; i++)); do gaps+="$((t[i] - t[i - 1])) "; done
+    [ "$n" -eq 5 ] && [ "$(abs $((span - 240000)))" -le "$4" ] || met=no
+    for g in $gaps; do [ "$(abs $((g - 60000)))" -le 20 ] || met=no; done
+    if [ -n "${6:-}" ] && { [ "$6" -lt 0 ] || [ "$6" -gt 50 ]; }; then met=no; fi
+    row "$1" "$n $3; first to last ${span} ms; gaps ${gaps% } ms${6:+; the first $6 ms after its click}${5:+; $5}" \
+        "5 $3, 60 s apart, first to last 240 000 ms within $4 ms${6:+; the first within 50 ms of its click}" "(no floor)" \
+        "$(awk -v s="$span" 'BEGIN { printf "%+d ms", s - 240000 }')" "$met"
+}
+
+# write_results PART TITLE: bench/results/PART.md, the run named, and shown;
+# exits with the number of figures that missed their goal or were not run
+write_results() {
+    local file=$BENCH_DIR/results/$1.md
+    mkdir -p "$BENCH_DIR/results"
+    {
+        echo "# $2"
+        echo
+        echo "Run of \`${BENCH_RUN:-bench/$1.sh}\`, $(date -u '+%Y-%m-%d %H:%M UTC'), commit $(git -C "$BENCH_DIR" rev-parse --short HEAD)$(git -C "$BENCH_DIR" diff --quiet HEAD -- ../src . ../tests || echo " (with uncommitted changes)")."
+        echo "Load average (1, 5, 15 min) before: $LOAD_BEFORE; after: $(cut -d' ' -f1-3 /proc/loadavg) (the cores are shared with other work; the floors ran alternated with the program to share its conditions)."
+        echo "Machine: $(nproc) cores, $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n1), kernel $(uname -r); Qt $(pkg-config --modversion Qt6Core 2>/dev/null || echo 6)."
+        echo
+        echo "| Figure | Measured | Goal | Floor, same run | Against the floor | Met |"
+        echo "|---|---|---|---|---|---|"
+        printf '%s\n' "${ROWS[@]}"
+    } >"$file.new"
+    mv "$file.new" "$file"
+    cat "$file"
+    echo "$MISSES figure(s) did not meet their goal or were not run"
+    exit $((MISSES > 0 ? 1 : E2E_FAILED))
+}

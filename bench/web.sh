@@ -20,13 +20,15 @@
 #   hostile:  a whole period with 1000 streams and the hostile client running
 #             throughout: its bells, and what the hostile client was answered
 #
-# usage: web.sh BUILD_DIR PHASE_S LATENCY_S OUT [BEFORE LAUNCHES]   (as root, for the namespace)
-# Writes key=value lines to OUT; bench/run.sh turns them into the table.
+# usage: web.sh BUILD_DIR   (as root, for the namespace; bench/run.sh web)
+# VORNAXI_BENCH_BEFORE=PROGRAM (a Release build from before the clock for
+# phones, named by VORNAXI_BENCH_BEFORE_NAME) adds start-up and memory
+# against it. Writes bench/results/web.md.
 # shellcheck disable=SC2317,SC2154  # predicates are called through poll_until; layout.sh
 set -u
-[ $# -eq 4 ] || [ $# -eq 6 ] || { echo "usage: $0 BUILD_DIR PHASE_S LATENCY_S OUT [BEFORE LAUNCHES]" >&2; exit 2; }
+[ $# -ge 1 ] || { echo "usage: $0 BUILD_DIR" >&2; exit 2; }
 [ "$(id -u)" -eq 0 ] || { echo "web.sh: needs root, for a network namespace" >&2; exit 77; }
-B=$(realpath "$1") PHASE_S=$2 LATENCY_S=$3 OUT=$(realpath "$4") BEFORE=${5:+$(realpath "$5")} LAUNCHES=${6:-0}
+B=$(realpath "$1") PHASE_S=30 LATENCY_S=60 LAUNCHES=15 BEFORE=${VORNAXI_BENCH_BEFORE:+$(realpath "$VORNAXI_BENCH_BEFORE")}
 BROWSER_DIR=$B/browser
 if [ -z "${VORNAXI_WEB_BENCH_NETWORK:-}" ]; then
     "$(dirname "$0")"/../tests/e2e/browser/install.sh "$BROWSER_DIR" || exit 1
@@ -35,9 +37,12 @@ fi
 APP_BIN=$B/main/vornaxi-timer
 # shellcheck source=tests/e2e/lib.sh
 . "$(dirname "$0")/../tests/e2e/lib.sh"
-: >"$OUT"
+# shellcheck source=tests/e2e/browse.sh
+. "$(dirname "$0")/../tests/e2e/browse.sh"
 # shellcheck source=bench/lib.sh
 . "$(dirname "$0")/lib.sh"
+OUT=$B/web.figures
+: >"$OUT"
 ip link set lo up || die "no loopback in the namespace"
 
 PHONES_TITLE="The clock on phones and tablets"
@@ -109,12 +114,6 @@ serve_browser() {
 }
 # The bridge closes its browsers when its input ends.
 close_browser() { exec 3>&- 4<&- && wait "$BRIDGE"; }
-browse() {
-    local IFS=$'\t' status
-    echo "$*" >&3
-    IFS=$'\t' read -r status ANSWER <&4
-    [ "$status" = ok ] || { echo "# $1: $ANSWER" >&2; return 1; }
-}
 serve_browser
 browse launch phone chromium 390 844 || die "no browser"
 browse goto phone "$LINK" || die "the page did not load"
@@ -187,4 +186,61 @@ put hostile_bells "$(grep '^[0-9]' "$BELL_LOG" | tail -n +$((BELL_BEFORE + 1)) |
 sed 's/^/hostile_/' "$E2E_WORK/hostile" >>"$OUT"
 sed 's/^/hostile_viewers_/' "$E2E_WORK/viewers_hostile" | grep -v '_ready ' >>"$OUT"
 put hostile_running "$(app_running && echo yes || echo no)"
-finish >/dev/null
+stop_pid "$APP_PID"
+
+# ---- the table -----------------------------------------------------------------------
+if [ -n "$BEFORE" ]; then
+    declare -A up rss
+    for who in now before floor; do
+        up[$who]=$(get "off_${who}_startup_us" | median)
+        rss[$who]=$(get "off_${who}_rss_kb" | median | cut -d. -f1)
+    done
+    met=no
+    # "Unchanged": start-up within 5 % of the program before, RSS within 256 kB.
+    within "${up[now]}" "${up[before]}" 1.05 && [ "$((rss[now] - rss[before]))" -le 256 ] && met=yes
+    row "Never turned on: start-up and RSS, launched in turns with the program before the clock for phones (${VORNAXI_BENCH_BEFORE_NAME:-$BEFORE}) and the text floor, median of $(get off_now_startup_us | entries)" \
+        "start-up $(plain_ms "${up[now]}") (before: $(plain_ms "${up[before]}")); RSS ${rss[now]} kB (before: ${rss[before]} kB)" \
+        "unchanged: start-up within 5 % and RSS within 256 kB of the program before" \
+        "$(plain_ms "${up[floor]}"); ${rss[floor]} kB" \
+        "$(ratio "${up[now]}" "${up[floor]}") (before $(ratio "${up[before]}" "${up[floor]}")); +$((rss[now] - rss[floor])) kB (before +$((rss[before] - rss[floor])) kB)" "$met"
+fi
+met=no
+[ "$(get off_maps)" -eq 0 ] && [ "$(get on_maps)" -gt 0 ] && met=yes
+row "Never turned on: libmicrohttpd's and libqrencode's mappings in the program" \
+    "$(get off_maps) before Ctrl+L; $(get on_maps) after" "none until first needed" "" "" "$met"
+lat=$(get latency_ms)
+# pct P: the P-th percentile of the latencies (nearest rank)
+pct() { tr ',' '\n' <<<"$lat" | sort -g | awk -v p="$1" '{ a[NR] = $1 } END { k = int((p * NR + 99) / 100); print a[k < 1 ? 1 : k] }'; }
+n=$(tr ',' '\n' <<<"$lat" | grep -c .)
+met=no
+[ "$n" -ge $((LATENCY_S - 3)) ] && within "$(pct 99)" 1 30 && met=yes
+row "The moderator's readout repainted to the page's painted, headless Chromium 390x844 on the same machine, $n seconds of a period" \
+    "median $(pct 50) ms, p99 $(pct 99) ms, max $(pct 100) ms (window repaints seen $(get latency_window_paints), page paints $(get latency_page_paints))" \
+    "p99 at most 30 ms" "(no floor)" "" "$met"
+# slope KEY: least squares over 0, 250 and 1000 viewers, per viewer
+slope() {
+    for v in 0 250 1000; do echo "$v $(get "viewers${v}_$1")"; done |
+        awk '{ x = $1; y = $2; n++; sx += x; sy += y; sxx += x * x; sxy += x * y }
+        END { printf "%.3f", (n * sxy - sx * sy) / (n * sxx - sx * sx) }'
+}
+per_s() { awk -v s="$PHASE_S" -v v="$1" 'BEGIN { printf "%d", v / 1000 / s }'; }
+mem=$(slope rss_kb) cpu=$(awk -v c="$(slope cpu_ns)" -v s="$PHASE_S" 'BEGIN { printf "%.2f", c / 1000 / s }')
+every=no
+[ "$(get viewers1000_same_events)" -eq 1000 ] && [ "$(get viewers1000_closed)" -eq 0 ] &&
+    [ "$(get viewers1000_data_min)" -ge $((PHASE_S - 1)) ] && [ "$(get viewers250_same_events)" -eq 250 ] && every=yes
+met=no
+[ "$every" = yes ] && within "$mem" 1 40 && within "$cpu" 1 10 && met=yes
+row "Viewers on the loopback during a period, $PHASE_S s each: 0, 250, 1000 event streams" \
+    "memory $mem kB a viewer, CPU $cpu us a viewer-second (RSS $(get viewers0_rss_kb), $(get viewers250_rss_kb), $(get viewers1000_rss_kb) kB; CPU $(per_s "$(get viewers0_cpu_ns)"), $(per_s "$(get viewers250_cpu_ns)"), $(per_s "$(get viewers1000_cpu_ns)") us a second); every stream every event: $every (1000: $(get viewers1000_same_events) the same, data events $(get viewers1000_data_min) to $(get viewers1000_data_max), beats $(get viewers1000_beats_min) to $(get viewers1000_beats_max), dropped $(get viewers1000_closed))" \
+    "each gets every event; at most 40 kB and 10 us a viewer-second (the slope)" "0 viewers, same run" "" "$met"
+bells=$(get hostile_bells)
+IFS=, read -ra t <<<"$bells"
+late=$(latest "$bells")
+answers=$(grep '^hostile_status_' "$OUT" | sed 's/^hostile_status_//; s/=/: /' | paste -sd, | sed 's/,/, /g')
+met=no
+[ "${#t[@]}" -eq 5 ] && [ "$(abs "$late")" -le 5 ] && [ "$(get hostile_running)" = yes ] &&
+    [ "$(get hostile_viewers_same_events)" -eq "$(get hostile_viewers_open)" ] && met=yes
+row "A whole period with 1000 viewers and the hostile client (bench/tools/webload hostile: the tests' hostile requests and more) running throughout" \
+    "${#t[@]} bells, first to last $((t[${#t[@]} - 1] - t[0])) ms, the latest $late ms off its minute; hostile rounds $(get hostile_rounds), answers by status: ${answers:-none}, unanswered $(get hostile_unanswered); viewers $(get hostile_viewers_open) open at the end, $(get hostile_viewers_same_events) with every event, $(get hostile_viewers_closed) dropped" \
+    "every bell within 5 ms of its second; every viewer every event" "(no floor)" "$late ms" "$met"
+write_results web "The clock on phones and tablets"

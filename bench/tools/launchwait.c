@@ -14,30 +14,9 @@
  * Needs a window manager-free display (the window is a child of the root).
  */
 #define _GNU_SOURCE
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
 #include <poll.h>
-#include <signal.h>
-#include <stdio.h>
-#include <stdlib.h>
-#include <string.h>
-#include <sys/wait.h>
-#include <time.h>
-#include <unistd.h>
 
 #include "xwait.h"
-
-static void end_child(pid_t pid)
-{
-    kill(pid, SIGTERM);
-    for (int i = 0; i < 200; ++i) {
-        if (waitpid(pid, NULL, WNOHANG) == pid)
-            return;
-        usleep(10000);
-    }
-    kill(pid, SIGKILL);
-    waitpid(pid, NULL, 0);
-}
 
 int main(int argc, char *argv[])
 {

@@ -40,19 +40,11 @@
  * root, placed where the program puts them).
  */
 #define _GNU_SOURCE
-#include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/extensions/Xdamage.h>
 #include <X11/keysym.h>
 #include <poll.h>
-#include <signal.h>
-#include <stdio.h>
-#include <stdlib.h>
-#include <string.h>
-#include <sys/wait.h>
-#include <time.h>
-#include <unistd.h>
 
 #include "xwait.h"
 
@@ -174,18 +166,6 @@ static long long ctrl_r(void)
     XTestFakeKeyEvent(dpy, ctrl, False, CurrentTime);
     XFlush(dpy);
     return t;
-}
-
-static void end_child(pid_t pid)
-{
-    kill(pid, SIGTERM);
-    for (int i = 0; i < 200; ++i) {
-        if (waitpid(pid, NULL, WNOHANG) == pid)
-            return;
-        usleep(10000);
-    }
-    kill(pid, SIGKILL);
-    waitpid(pid, NULL, 0);
 }
 
 static pid_t start(char **program)

@@ -2,17 +2,21 @@
  * SPDX-License-Identifier: GPL-3.0-or-later
  *
  * What the benchmarks' X helpers (launchwait, roomwait) share: a monotonic
- * clock, a window's title, and a process's memory from smaps_rollup.
+ * clock, a window's title, a process's memory from smaps_rollup, and the end
+ * of the program they started.
  */
 #pragma once
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 #include <sys/types.h>
+#include <sys/wait.h>
 #include <time.h>
+#include <unistd.h>
 
 static long long now_us(void)
 {
@@ -64,4 +68,17 @@ static long rollup_kb(pid_t pid, const char *key)
     }
     fclose(f);
     return value;
+}
+
+/* TERM, and KILL if it is still there 2 s later. */
+static void end_child(pid_t pid)
+{
+    kill(pid, SIGTERM);
+    for (int i = 0; i < 200; ++i) {
+        if (waitpid(pid, NULL, WNOHANG) == pid)
+            return;
+        usleep(10000);
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, NULL, 0);
 }
