@@ -2,10 +2,19 @@
 # SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# What the benchmark parts share beside tests/e2e/lib.sh: their figures as
-# key=value lines in OUT, a process's CPU and memory, and the table each part
-# writes to bench/results/PART.md.
-
+# What every part of the benchmarks, bench/PART.sh BUILD_DIR [short|full],
+# sources first: the end-to-end tests' tools (tests/e2e/lib.sh, with the
+# program built in BUILD_DIR as APP_BIN), the part's figures as key=value
+# lines in OUT, a process's CPU and memory, and the table the part writes to
+# bench/results/PART.md.
+[ $# -ge 1 ] || { echo "usage: $0 BUILD_DIR [short|full]" >&2; exit 2; }
+# shellcheck disable=SC2034  # MODE is for the parts
+B=$(realpath "$1") MODE=${2:-short} PART=$(basename "$0" .sh)
+APP_BIN=$B/main/vornaxi-timer
+# shellcheck source=tests/e2e/lib.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/lib.sh"
+OUT=$B/$PART.figures
+: >"$OUT"
 BENCH_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 LOAD_BEFORE=$(cut -d' ' -f1-3 /proc/loadavg)
 ROWS=()
@@ -14,6 +23,14 @@ MISSES=0
 # put KEY VALUE: one figure; get KEY [FILE]: the last one of KEY in FILE (OUT)
 put() { echo "$1=$2" >>"$OUT"; }
 get() { sed -n "s/^$1=//p" "${2:-$OUT}" | tail -n1; }
+# xwatch_as WHO ARGS...: bench/tools/xwatch.c's key=value words, as WHO_KEY=VALUE
+xwatch_as() {
+    (cd "$E2E_WORK" && "$B/xwatch" "${@:2}") 2>>"$E2E_WORK/xwatch.err" | sed "s/^/${1}_/; s/ / ${1}_/g"
+}
+# collect FILE: FILE's key=value words into OUT, each key's values in one list
+collect() {
+    tr ' ' '\n' <"$1" | awk -F= 'NF == 2 { if ($1 in v) v[$1] = v[$1] "," $2; else v[$1] = $2 } END { for (k in v) print k "=" v[k] }' >>"$OUT"
+}
 # cpu_ns PID: the run time of all the process's threads (schedstat, ns)
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { print s }'; }
 # rss_kb PID: its resident memory (smaps_rollup, kB)
@@ -59,15 +76,15 @@ period_row() {
         "$(awk -v s="$span" 'BEGIN { printf "%+d ms", s - 240000 }')" "$met"
 }
 
-# write_results PART TITLE: bench/results/PART.md, the run named, and shown;
+# write_results TITLE: bench/results/PART.md, the run named, and shown;
 # exits with the number of figures that missed their goal or were not run
 write_results() {
-    local file=$BENCH_DIR/results/$1.md
+    local file=$BENCH_DIR/results/$PART.md
     mkdir -p "$BENCH_DIR/results"
     {
-        echo "# $2"
+        echo "# $1"
         echo
-        echo "Run of \`${BENCH_RUN:-bench/$1.sh}\`, $(date -u '+%Y-%m-%d %H:%M UTC'), commit $(git -C "$BENCH_DIR" rev-parse --short HEAD)$(git -C "$BENCH_DIR" diff --quiet HEAD -- ../src . ../tests || echo " (with uncommitted changes)")."
+        echo "Run of \`${BENCH_RUN:-bench/$PART.sh}\`, $(date -u '+%Y-%m-%d %H:%M UTC'), commit $(git -C "$BENCH_DIR" rev-parse --short HEAD)$(git -C "$BENCH_DIR" diff --quiet HEAD -- ../src . ../tests || echo " (with uncommitted changes)")."
         echo "Load average (1, 5, 15 min) before: $LOAD_BEFORE; after: $(cut -d' ' -f1-3 /proc/loadavg) (the cores are shared with other work; the floors ran alternated with the program to share its conditions)."
         echo "Machine: $(nproc) cores, $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n1), kernel $(uname -r); Qt $(pkg-config --modversion Qt6Core 2>/dev/null || echo 6)."
         echo

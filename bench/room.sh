@@ -4,38 +4,17 @@
 #
 # The clock for the room, measured from outside, on a private Xvfb with two
 # screens (RandR monitors): the moderator's, 1280x1024, and the room's,
-# 3840x2160 beside it. No window manager, no sound server (the beeps are X
-# bells, stamped by the X server). The floor is roomfloor: a full-screen
-# window with one label where the view shows its readout, in its font.
-#   open:    Ctrl+R to the view mapped and painted all over, the first opening
-#            and a second one, and the memory before, while open and after;
-#            launched in turns with the program that never opens its view
-#            (its memory after as long alive) and with the floor
-#   running: the CPU of all threads during a period, the program's with its
-#            view open and the floor's with its window open, in turns (the
-#            program's with the view closed beside the floor's)
-#   stress:  a whole period during which the view is opened and closed
-#            CYCLES times and its screen removed and added SCREENS times
-#            while it is open: the RSS meanwhile, and the period's bells
-#
-#   parts:   offscreen, the view alone (bench/windowbench room): where the
-#            time goes
-#
-# usage: room.sh BUILD_DIR [short|full]   (bench/run.sh room; one length)
-# Writes bench/results/room.md.
+# 3840x2160 beside it; no window manager, no sound server (the beeps are X
+# bells). Opening the view, running with it open, memory, and a period with
+# 1000 openings, against roomfloor (bench/floor/room.cpp); how each figure is
+# taken: bench/notes.md. Writes bench/results/room.md.
+# usage: room.sh BUILD_DIR   (bench/run.sh room; one length)
 # The layout's arrays come from layout.sh, which shellcheck cannot follow.
 # shellcheck disable=SC2317,SC2154  # predicates are called through poll_until
 set -u
-[ $# -ge 1 ] || { echo "usage: $0 BUILD_DIR [short|full]" >&2; exit 2; }
-B=$(realpath "$1") LAUNCHES=15 PHASE_S=25 ROUNDS=4 CYCLES=1000 SCREENS=100
-# lib.sh reads the window's layout beside the program.
-APP_BIN=$B/main/vornaxi-timer
-# shellcheck source=tests/e2e/lib.sh
-. "$(dirname "$0")/../tests/e2e/lib.sh"
 # shellcheck source=bench/lib.sh
 . "$(dirname "$0")/lib.sh"
-OUT=$B/room.figures
-: >"$OUT"
+LAUNCHES=15 PHASE_S=25 ROUNDS=4 CYCLES=1000 SCREENS=100
 
 ROOM_TITLE="Vornaxi Timer: the clock for the room"
 FLOOR_TITLE="Vornaxi Floor"
@@ -48,31 +27,19 @@ xrandr --setmonitor desk 1280/338x1024/270+0+0 screen || die "xrandr cannot make
 xrandr --setmonitor room "$ROOM_MONITOR" none
 
 # ---- opening: the program, the program never opening it, the floor, in turns ----
-# prefixed WHO ROOMWAIT_ARGS...: roomwait's key=value words, each prefixed WHO_
-prefixed() {
-    local who=$1
-    shift
-    (cd "$E2E_WORK" && "$B/roomwait" "$@") 2>>"$E2E_WORK/launch.err" |
-        sed "s/^/${who}_/; s/ / ${who}_/g"
-}
 open_all() {
-    local line alive_ms
-    line=$(prefixed app launch "$APP_TITLE" "$ROOM_TITLE" 2 "$APP_BIN")
+    local line
+    line=$(xwatch_as app launch "$APP_TITLE" "$ROOM_TITLE" 2 "$APP_BIN")
     echo "$line"
-    alive_ms=$(tr ' ' '\n' <<<"$line" | sed -n 's/^app_closed_alive_ms=//p')
-    prefixed never alive "$APP_TITLE" "${alive_ms:-1000}" "$APP_BIN"
-    prefixed floor launch "$FLOOR_TITLE" "$FLOOR_ROOM_TITLE" 2 "$B/roomfloor"
+    line=$(tr ' ' '\n' <<<"$line" | sed -n 's/^app_closed_alive_ms=//p')
+    xwatch_as never alive "$APP_TITLE" "${line:-1000}" "$APP_BIN"
+    xwatch_as floor launch "$FLOOR_TITLE" "$FLOOR_ROOM_TITLE" 2 "$B/roomfloor"
 }
 open_all >/dev/null # not counted: the libraries and fonts into the cache
 for _ in $(seq "$LAUNCHES"); do
     open_all >>"$E2E_WORK/opens"
 done
-for key in app_open1_us app_open1_map_us app_open2_us app_open2_map_us app_rss_kb \
-    app_view_rss_kb app_closed_rss_kb app_closed_alive_ms never_rss_kb floor_open1_us \
-    floor_open1_map_us floor_open2_us floor_open2_map_us floor_rss_kb floor_view_rss_kb \
-    floor_closed_rss_kb; do
-    put "$key" "$(tr ' ' '\n' <"$E2E_WORK/opens" | sed -n "s/^${key}=//p" | paste -sd,)"
-done
+collect "$E2E_WORK/opens"
 
 # ---- running: the program's view and the floor's window open in turns ----------
 # toggle WINDOW_ID TITLE up|down: Ctrl+R to that window (given the keyboard
@@ -127,8 +94,8 @@ put stress_rss_before_kb "$(rss_kb "$APP_PID")"
 click_on start
 poll_until 2000 bells_at_least $((BELL_BEFORE + 1)) || die "no bell after Start"
 # The cycles spread over 200 s of the period; the screen goes and comes back
-# SCREENS times while the view is open on it (roomwait runs xrandr).
-"$B/roomwait" cycles "$ROOM_TITLE" "$CYCLES" 200000 "$APP_PID" "$SCREENS" \
+# SCREENS times while the view is open on it (xwatch runs xrandr).
+"$B/xwatch" cycles "$ROOM_TITLE" "$CYCLES" 200000 "$APP_PID" "$SCREENS" \
     "xrandr --delmonitor room" "xrandr --setmonitor room $ROOM_MONITOR none" \
     >"$E2E_WORK/cycles" 2>&1
 sed 's/^/stress_/' "$E2E_WORK/cycles" >>"$OUT"
@@ -205,4 +172,4 @@ row "The period meanwhile: $cycles_done" \
 row "Reference: the view alone, offscreen at 3840x2160 (readout box $(get room_readout_box))" \
     "first showing, stopped $(plain_ms "$(get room_first_show_us)"); a whole repaint of the stopped view (the stop sign from its picture) $(plain_ms "$(get room_stopped_repaint_us)"); a running second $(get room_tick_us) us ($(get room_tick_paints) paints in 59 seconds)" \
     "(where the time goes)" "" "" "reference"
-write_results room "The room's view"
+write_results "The room's view"

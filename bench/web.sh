@@ -3,46 +3,27 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # The clock on phones and tablets, measured from outside, in a network
-# namespace of its own (only its loopback: nothing listens on the machine's
-# network) under a private Xvfb without a window manager; the beeps are X
-# bells, stamped by the X server.
-#   off:      what the program maps before the entry is checked, and after;
-#             with BEFORE (a build of the program before the clock for phones
-#             came), its start-up and memory launched in turns with this one
-#             and the text floor, LAUNCHES times each (bench/tools/launchwait)
-#   latency:  a period's seconds, from the moderator's readout repainted (X
-#             DAMAGE, on the wall clock) to the page's readout painted in a
-#             headless Chromium (the frame after the text changed, on the same
-#             clock)
-#   viewers:  during the same period, 0, 250 and 1000 event streams in turn
-#             (bench/tools/webload): the program's RSS and CPU with each, and
-#             whether every stream got every event
-#   hostile:  a whole period with 1000 streams and the hostile client running
-#             throughout: its bells, and what the hostile client was answered
-#
+# namespace of its own (only its loopback) under a private Xvfb without a
+# window manager (the beeps are X bells): what it maps before it is turned
+# on, the latency to a headless Chromium's page, 0, 250 and 1000 viewers
+# (bench/tools/webload.cpp), a period with the hostile client; how each
+# figure is taken: bench/notes.md. Writes bench/results/web.md.
 # usage: web.sh BUILD_DIR   (as root, for the namespace; bench/run.sh web)
 # VORNAXI_BENCH_BEFORE=PROGRAM (a Release build from before the clock for
 # phones, named by VORNAXI_BENCH_BEFORE_NAME) adds start-up and memory
-# against it. Writes bench/results/web.md.
+# against it.
 # shellcheck disable=SC2317,SC2154  # predicates are called through poll_until; layout.sh
 set -u
-[ $# -ge 1 ] || { echo "usage: $0 BUILD_DIR" >&2; exit 2; }
 [ "$(id -u)" -eq 0 ] || { echo "web.sh: needs root, for a network namespace" >&2; exit 77; }
-B=$(realpath "$1") PHASE_S=30 LATENCY_S=60 LAUNCHES=15 BEFORE=${VORNAXI_BENCH_BEFORE:+$(realpath "$VORNAXI_BENCH_BEFORE")}
-BROWSER_DIR=$B/browser
 if [ -z "${VORNAXI_WEB_BENCH_NETWORK:-}" ]; then
-    "$(dirname "$0")"/../tests/e2e/browser/install.sh "$BROWSER_DIR" || exit 1
+    "$(dirname "$0")"/../tests/e2e/browser/install.sh "${1:?usage: $0 BUILD_DIR}/browser" || exit 1
     exec env VORNAXI_WEB_BENCH_NETWORK=1 unshare -n bash "$0" "$@"
 fi
-APP_BIN=$B/main/vornaxi-timer
-# shellcheck source=tests/e2e/lib.sh
-. "$(dirname "$0")/../tests/e2e/lib.sh"
-# shellcheck source=tests/e2e/browse.sh
-. "$(dirname "$0")/../tests/e2e/browse.sh"
 # shellcheck source=bench/lib.sh
 . "$(dirname "$0")/lib.sh"
-OUT=$B/web.figures
-: >"$OUT"
+# shellcheck source=tests/e2e/browse.sh
+. "$(dirname "$0")/../tests/e2e/browse.sh"
+PHASE_S=30 LATENCY_S=60 LAUNCHES=15 BEFORE=${VORNAXI_BENCH_BEFORE:+$(realpath "$VORNAXI_BENCH_BEFORE")}
 ip link set lo up || die "no loopback in the namespace"
 
 PHONES_TITLE="The clock on phones and tablets"
@@ -82,19 +63,11 @@ stop_viewers() { kill -TERM "$VIEWERS_PID" && wait "$VIEWERS_PID"; }
 # ---- off: never turned on, against the program before it ---------------------------
 if [ -n "$BEFORE" ]; then
     for ((i = 0; i <= LAUNCHES; i++)); do
-        for who in now before floor; do
-            case $who in
-            now) line=$("$B/launchwait" "$APP_TITLE" 500 "$APP_BIN") ;;
-            before) line=$("$B/launchwait" "$APP_TITLE" 500 "$BEFORE") ;;
-            floor) line=$("$B/launchwait" "Vornaxi Floor" 500 "$B/floorwindow" text) ;;
-            esac
-            # the first round uncounted: the libraries and fonts into the cache
-            [ "$i" -eq 0 ] || echo "$line" | tr ' ' '\n' | sed "s/^/off_${who}_/" >>"$E2E_WORK/launches"
-        done
-    done
-    for key in $(sed 's/=.*//' "$E2E_WORK/launches" | sort -u); do
-        put "$key" "$(sed -n "s/^$key=//p" "$E2E_WORK/launches" | paste -sd,)"
-    done
+        xwatch_as off_now launch "$APP_TITLE" - 0 "$APP_BIN"
+        xwatch_as off_before launch "$APP_TITLE" - 0 "$BEFORE"
+        xwatch_as off_floor launch "Vornaxi Floor" - 0 "$B/floorwindow" text
+    done | tail -n +4 >"$E2E_WORK/launches" # the first round uncounted: the libraries into the cache
+    collect "$E2E_WORK/launches"
 fi
 
 start_app "$APP_BIN"
@@ -107,7 +80,7 @@ put on_maps "$(maps_of)"
 region r Label9 0
 serve_browser() {
     mkfifo "$E2E_WORK/bridge.in" "$E2E_WORK/bridge.out"
-    node "$BROWSER_DIR/bridge.js" <"$E2E_WORK/bridge.in" >"$E2E_WORK/bridge.out" 2>>"$E2E_WORK/bridge.log" &
+    node "$B/browser/bridge.js" <"$E2E_WORK/bridge.in" >"$E2E_WORK/bridge.out" 2>>"$E2E_WORK/bridge.log" &
     BRIDGE=$!
     E2E_PIDS+=("$BRIDGE")
     exec 3>"$E2E_WORK/bridge.in" 4<"$E2E_WORK/bridge.out"
@@ -124,7 +97,7 @@ WATCH+=" requestAnimationFrame(() => window.paints.push([performance.timeOrigin 
 WATCH+=".observe(el, { childList: true, characterData: true, subtree: true }); true"
 browse eval phone "(() => { $WATCH })()" ||
     die "cannot watch the page"
-"$B/paintstamps" "${r[0]}" "${r[1]}" $((r[2] - r[0] + 1)) $((r[3] - r[1] + 1)) $((LATENCY_S + 3)) \
+"$B/xwatch" paints "${r[0]}" "${r[1]}" $((r[2] - r[0] + 1)) $((r[3] - r[1] + 1)) $((LATENCY_S + 3)) \
     >"$E2E_WORK/window_paints" &
 STAMPS=$!
 sleep 1
@@ -243,4 +216,4 @@ met=no
 row "A whole period with 1000 viewers and the hostile client (bench/tools/webload hostile: the tests' hostile requests and more) running throughout" \
     "${#t[@]} bells, first to last $((t[${#t[@]} - 1] - t[0])) ms, the latest $late ms off its minute; hostile rounds $(get hostile_rounds), answers by status: ${answers:-none}, unanswered $(get hostile_unanswered); viewers $(get hostile_viewers_open) open at the end, $(get hostile_viewers_same_events) with every event, $(get hostile_viewers_closed) dropped" \
     "every bell within 5 ms of its second; every viewer every event" "(no floor)" "$late ms" "$met"
-write_results web "The clock on phones and tablets"
+write_results "The clock on phones and tablets"

@@ -2,31 +2,17 @@
 # SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# The tick scheduler against Qt's default repeating timer (bench/tickbench,
-# the two side by side as two processes, so that both meet the same
-# conditions), and the real program under a private Xvfb, measured from
-# outside: start-up to the mapped window and memory once shown, alternated
-# with the floor windows; CPU time and context switches stopped and running;
-# offscreen (bench/windowbench) what a tick repaints and whether memory grows;
-# with full, the beeps of three whole periods: one through a private sound
-# server, recorded, with the server stopped for 3 s mid-period, and two
-# without a server: one through the sound card, recorded, and one with no
-# card either, time-stamped by the X server as bells.
-#
+# The tick scheduler against Qt's default repeating timer (bench/tickbench),
+# and the real program under a private Xvfb, measured from outside and
+# offscreen (bench/windowbench); with full, three whole periods. How each
+# figure is taken: bench/notes.md. Writes bench/results/window.md.
 # usage: window.sh BUILD_DIR [short|full]   (bench/run.sh [--full] window)
-# Writes bench/results/window.md.
 # shellcheck disable=SC2317,SC2154  # predicates are called through poll_until; medians set by name
 set -u
-[ $# -ge 1 ] || { echo "usage: $0 BUILD_DIR [short|full]" >&2; exit 2; }
-B=$(realpath "$1") MODE=${2:-short}
-LAUNCHES=15 STOPPED_S=15 RUNNING_S=15 LONG_TICKS=20
-[ "$MODE" = full ] && STOPPED_S=60 RUNNING_S=60 LONG_TICKS=240
-# shellcheck source=tests/e2e/lib.sh
-. "$(dirname "$0")/../tests/e2e/lib.sh"
 # shellcheck source=bench/lib.sh
 . "$(dirname "$0")/lib.sh"
-OUT=$B/window.figures
-: >"$OUT"
+LAUNCHES=15 STOPPED_S=15 RUNNING_S=15 LONG_TICKS=20
+[ "$MODE" = full ] && STOPPED_S=60 RUNNING_S=60 LONG_TICKS=240
 
 # ---- the tick scheduler ----------------------------------------------------------------
 tickpair() { # NAME INTERVAL TICKS [STALL_AT STALL_MS]
@@ -66,8 +52,6 @@ for case in "100 240" "1000 $LONG_TICKS"; do
 done
 
 # ---- the real program under Xvfb ---------------------------------------------------------
-START_X=225 START_Y=238   # the Start button's centre in the compact window
-QUIT_X=224 QUIT_Y=261
 
 # fallback_periods: two whole periods without a sound server, the first beep
 # of each timed from its click too. Through the sound card: ALSA's default
@@ -92,31 +76,31 @@ EOF
     exec 3<>"$fifo"                  # open between the beeps
     before=$(bell_count)
     APP_ENV=("ALSA_CONFIG_PATH=$E2E_WORK/card.conf")
-    start_app "$B/main/vornaxi-timer"
+    start_app "$APP_BIN"
     sleep 1
     t0=$(now_ms)
-    click "$START_X" "$START_Y"
+    click_on start
     poll_until 260000 tones_at_least 5 || fail "fewer than five tones from the card in 260 s"
     sleep 3                          # room for a wrong sixth tone
     put card_tones "$(tones | cut -d' ' -f2 | paste -sd,)"
     put card_onset "$(($(tone 1 2) - t0))"
     put bells_with_card "$(($(bell_count) - before))"
-    click "$QUIT_X" "$QUIT_Y"
+    click_on end
     poll_until 3000 app_exited || fail "program still running 3 s after QUIT"
     exec 3>&-
 
     APP_ENV=()
     before=$(bell_count)
-    start_app "$B/main/vornaxi-timer"
+    start_app "$APP_BIN"
     sleep 1
     t0=$(now_ms)
-    click "$START_X" "$START_Y"
+    click_on start
     poll_until 260000 bells_at_least $((before + 5)) || fail "fewer than five bells in 260 s"
     sleep 3                          # room for a wrong sixth bell
     grep '^[0-9]' "$BELL_LOG" | tail -n +$((before + 1)) >"$E2E_WORK/period-bells"
     put bells "$(cut -d' ' -f1 "$E2E_WORK/period-bells" | paste -sd,)"
     put bell_onset "$(($(head -n1 "$E2E_WORK/period-bells" | cut -d' ' -f2) - t0))"
-    click "$QUIT_X" "$QUIT_Y"
+    click_on end
     poll_until 3000 app_exited || fail "program still running 3 s after QUIT"
 }
 
@@ -132,26 +116,16 @@ start_pulse
 # The floor is a bare titled window; "text" is the same window with one line
 # of text, which shows what the font machinery alone costs. One launch of
 # each first, not counted, so all find the libraries cached.
-launch() { # WHO TITLE PROGRAM [ARGS...]
-    local who=$1
-    shift
-    (cd "$E2E_WORK" && "$B/launchwait" "$1" 500 "${@:2}") 2>>"$E2E_WORK/launch.err" |
-        sed "s/^/${who}_/; s/ / ${who}_/g"
-}
 launch_each() {
-    launch app "$APP_TITLE" "$B/main/vornaxi-timer"
-    launch floor "Vornaxi Floor" "$B/floorwindow"
-    launch text "Vornaxi Floor" "$B/floorwindow" text
+    xwatch_as app launch "$APP_TITLE" - 0 "$APP_BIN"
+    xwatch_as floor launch "Vornaxi Floor" - 0 "$B/floorwindow"
+    xwatch_as text launch "Vornaxi Floor" - 0 "$B/floorwindow" text
 }
 launch_each >/dev/null
-for i in $(seq "$LAUNCHES"); do
+for _ in $(seq "$LAUNCHES"); do
     launch_each >>"$E2E_WORK/launches"
 done
-for who in app floor text; do
-    for key in startup_us rss_kb pss_kb; do
-        put "${who}_${key}" "$(tr ' ' '\n' <"$E2E_WORK/launches" | sed -n "s/^${who}_${key}=//p" | paste -sd,)"
-    done
-done
+collect "$E2E_WORK/launches"
 
 # ---- CPU and wake-ups, stopped and running ----------------------------------
 # cpu_sample FILE: the program's CPU as lines of FILE: "all TICKS" (utime+
@@ -188,7 +162,7 @@ put_cost() {
     put "$1_threads" "$(ls /proc/"$APP_PID"/task | wc -l)"
 }
 
-start_app "$B/main/vornaxi-timer"
+start_app "$APP_BIN"
 sleep 1                              # past the first paints
 cpu_sample "$E2E_WORK/cpu0"
 sleep "$STOPPED_S"
@@ -197,7 +171,7 @@ put_cost stopped "$STOPPED_S" "$E2E_WORK/cpu0" "$E2E_WORK/cpu1"
 
 start_recording "$B/toneonsets"
 t0=$(now_ms)
-click "$START_X" "$START_Y"
+click_on start
 poll_until 2000 tones_at_least 1 || die "no tone after Start"
 sleep 1                              # past the repaint of the whole panel
 cpu_sample "$E2E_WORK/cpu2"
@@ -219,13 +193,13 @@ if [ "$MODE" = full ]; then
     sleep 3                              # room for a wrong sixth tone
     put tones "$(tones | cut -d' ' -f1 | paste -sd,)"
     put bells_with_sound "$(bell_count)"
-    click "$QUIT_X" "$QUIT_Y"
+    click_on end
     poll_until 3000 app_exited || fail "program still running 3 s after QUIT"
     # ---- two whole periods without a sound server ----------------------------------
     stop_pulse
     fallback_periods
 else
-    click "$START_X" "$START_Y" # Stop/Reset
+    click_on start # Stop/Reset
 fi
 stop_pid "$APP_PID"
 
@@ -291,7 +265,7 @@ met=no
 [ "$(get readout_min)" -eq 1 ] && [ "$(get readout_max)" -eq 1 ] &&
     [ "$(get digit_paints_other)" -eq 0 ] && [ "$(get other_paints)" -eq 0 ] && met=yes
 [ "$met" = no ] && [ "$(get readout_max)" -eq 1 ] && [ "$(get digit_paints_other)" -eq 0 ] &&
-    met="partly: see below"
+    met="partly: see bench/notes.md"
 row "Repaints over $(get driven_ticks) driven ticks" \
     "readout $(get readout_paints) ($(get readout_min)-$(get readout_max) a tick); minute digit $(get digit_paints_on_change) on its 3 changes, $(get digit_paints_other) otherwise; others $(get other_paints) ($(get other_detail | sed 's/ *$//'))" \
     "1 readout repaint a tick, the digit only when it changes, nothing else" "" "" "$met"
@@ -300,4 +274,4 @@ met=no
 row "RSS growth: 1000 periods, then 10000 slider and colour changes" \
     "+$(get growth_kb) kB (after the first period $(get rss_first_kb) kB; after 1000 periods $(get rss_periods_kb) kB; after the first 60 changes $(get rss_first_round_kb) kB; at the end $(get rss_changes_kb) kB)" \
     "under 256 kB" "" "" "$met"
-write_results window "The clock, the window, the sound"
+write_results "The clock, the window, the sound"
