@@ -101,7 +101,7 @@ poll_until 2000 bells_at_least $((BELL_BEFORE + 1)) || die "no bell after Start"
 sed 's/^/stress_/' "$E2E_WORK/cycles" >>"$OUT"
 poll_until 260000 bells_at_least $((BELL_BEFORE + 5)) || fail "fewer than five bells in 260 s"
 sleep 3 # room for a wrong sixth bell
-put stress_bells "$(grep '^[0-9]' "$BELL_LOG" | tail -n +$((BELL_BEFORE + 1)) | cut -d' ' -f1 | paste -sd,)"
+put stress_bells "$(bells_since "$BELL_BEFORE")"
 put stress_rss_end_kb "$(rss_kb "$APP_PID")"
 put stress_running "$(app_running && echo yes || echo no)"
 stop_pid "$APP_PID"
@@ -157,18 +157,15 @@ row "RSS during one period: $cycles_done" \
     "within 2048 kB of the RSS after the first closing" "after the first closing: $first kB" \
     "$(printf '%+d kB' $((last - first)))" "$met"
 
-bells=$(get stress_bells)
-IFS=, read -ra t <<<"$bells"
-n=${#t[@]} span=$((t[${#t[@]} - 1] - t[0])) gaps=""
-for ((i = 1; i < n; i++)); do gaps+="$((t[i] - t[i - 1])) "; done
+bells "$(get stress_bells)" >/dev/null
 met=no
-[ "$n" -eq 5 ] && [ "$(abs $((span - 240000)))" -le 5 ] &&
+[ "$N" -eq 5 ] && [ "$(abs $((SPAN - 240000)))" -le 5 ] &&
     [ "$(get stress_unanswered)" -eq 0 ] && [ "$(get stress_unpainted)" -eq 0 ] &&
     [ "$(get stress_moved)" -eq "$(get stress_screen_changes)" ] && [ "$(get stress_running)" = yes ] && met=yes
 row "The period meanwhile: $cycles_done" \
-    "$n bells, first to last $span ms, gaps ${gaps% } ms, the latest bell $(latest "$bells") ms off its minute; $(get stress_opened) openings in $(get stress_cycles_ms) ms (key to painted: median $(plain_ms "$(get stress_open_median_us)"), 90 % $(plain_ms "$(get stress_open_p90_us)"), max $(plain_ms "$(get stress_open_max_us)")); keys unanswered within 3 s: $(get stress_unanswered); views not painted within 3 s: $(get stress_unpainted); screen changes the view followed, mapped and painted at its new place within 3 s: $(get stress_moved) of $(get stress_screen_changes) (slowest $(plain_ms "$(get stress_moved_max_us)"))" \
+    "$(bells "$(get stress_bells)"); $(get stress_opened) openings in $(get stress_cycles_ms) ms (key to painted: median $(plain_ms "$(get stress_open_median_us)"), 90 % $(plain_ms "$(get stress_open_p90_us)"), max $(plain_ms "$(get stress_open_max_us)")); keys unanswered within 3 s: $(get stress_unanswered); views not painted within 3 s: $(get stress_unpainted); screen changes the view followed, mapped and painted at its new place within 3 s: $(get stress_moved) of $(get stress_screen_changes) (slowest $(plain_ms "$(get stress_moved_max_us)"))" \
     "5 bells, first to last 240 000 ms within 5 ms; every key answered, every screen change followed" \
-    "(no floor)" "$(printf '%+d ms' $((span - 240000)))" "$met"
+    "(no floor)" "$(printf '%+d ms' $((SPAN - 240000)))" "$met"
 row "Reference: the view alone, offscreen at 3840x2160 (readout box $(get room_readout_box))" \
     "first showing, stopped $(plain_ms "$(get room_first_show_us)"); a whole repaint of the stopped view (the stop sign from its picture) $(plain_ms "$(get room_stopped_repaint_us)"); a running second $(get room_tick_us) us ($(get room_tick_paints) paints in 59 seconds)" \
     "(where the time goes)" "" "" "reference"

@@ -155,7 +155,7 @@ poll_until 250000 bells_at_least $((BELL_BEFORE + 5)) || fail "fewer than five b
 sleep 3 # room for a wrong sixth bell
 kill -TERM "$HOSTILE" && wait "$HOSTILE"
 stop_viewers
-put hostile_bells "$(grep '^[0-9]' "$BELL_LOG" | tail -n +$((BELL_BEFORE + 1)) | cut -d' ' -f1 | paste -sd,)"
+put hostile_bells "$(bells_since "$BELL_BEFORE")"
 sed 's/^/hostile_/' "$E2E_WORK/hostile" >>"$OUT"
 sed 's/^/hostile_viewers_/' "$E2E_WORK/viewers_hostile" | grep -v '_ready ' >>"$OUT"
 put hostile_running "$(app_running && echo yes || echo no)"
@@ -206,14 +206,12 @@ met=no
 row "Viewers on the loopback during a period, $PHASE_S s each: 0, 250, 1000 event streams" \
     "memory $mem kB a viewer, CPU $cpu us a viewer-second (RSS $(get viewers0_rss_kb), $(get viewers250_rss_kb), $(get viewers1000_rss_kb) kB; CPU $(per_s "$(get viewers0_cpu_ns)"), $(per_s "$(get viewers250_cpu_ns)"), $(per_s "$(get viewers1000_cpu_ns)") us a second); every stream every event: $every (1000: $(get viewers1000_same_events) the same, data events $(get viewers1000_data_min) to $(get viewers1000_data_max), beats $(get viewers1000_beats_min) to $(get viewers1000_beats_max), dropped $(get viewers1000_closed))" \
     "each gets every event; at most 40 kB and 10 us a viewer-second (the slope)" "0 viewers, same run" "" "$met"
-bells=$(get hostile_bells)
-IFS=, read -ra t <<<"$bells"
-late=$(latest "$bells")
+bells "$(get hostile_bells)" >/dev/null
 answers=$(grep '^hostile_status_' "$OUT" | sed 's/^hostile_status_//; s/=/: /' | paste -sd, | sed 's/,/, /g')
 met=no
-[ "${#t[@]}" -eq 5 ] && [ "$(abs "$late")" -le 5 ] && [ "$(get hostile_running)" = yes ] &&
+[ "$N" -eq 5 ] && [ "$(abs "$LATE")" -le 5 ] && [ "$(get hostile_running)" = yes ] &&
     [ "$(get hostile_viewers_same_events)" -eq "$(get hostile_viewers_open)" ] && met=yes
 row "A whole period with 1000 viewers and the hostile client (bench/tools/webload hostile: the tests' hostile requests and more) running throughout" \
-    "${#t[@]} bells, first to last $((t[${#t[@]} - 1] - t[0])) ms, the latest $late ms off its minute; hostile rounds $(get hostile_rounds), answers by status: ${answers:-none}, unanswered $(get hostile_unanswered); viewers $(get hostile_viewers_open) open at the end, $(get hostile_viewers_same_events) with every event, $(get hostile_viewers_closed) dropped" \
-    "every bell within 5 ms of its second; every viewer every event" "(no floor)" "$late ms" "$met"
+    "$(bells "$(get hostile_bells)"); hostile rounds $(get hostile_rounds), answers by status: ${answers:-none}, unanswered $(get hostile_unanswered); viewers $(get hostile_viewers_open) open at the end, $(get hostile_viewers_same_events) with every event, $(get hostile_viewers_closed) dropped" \
+    "every bell within 5 ms of its second; every viewer every event" "(no floor)" "$LATE ms" "$met"
 write_results "The clock on phones and tablets"

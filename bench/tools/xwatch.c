@@ -1,49 +1,29 @@
 /* SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
  * SPDX-License-Identifier: GPL-3.0-or-later
  *
- * xwatch: the benchmarks' eye on the X server, which sees a window mapped
- * and painted the moment it is, rather than at the next turn of a polling
- * loop. Prints key=value words.
+ * xwatch: the benchmarks' eye on the X server, which sees a window mapped or
+ * painted the moment the server reports it, not at the next turn of a polling
+ * loop. Prints key=value words; bench/notes.md says what each figure is.
  *
  * usage: xwatch launch WINDOW_TITLE VIEW_TITLE OPENS PROGRAM [ARGS...]
- *          starts PROGRAM, waits until WINDOW_TITLE is mapped, lets it settle
- *          500 ms and prints startup_us=... rss_kb=... pss_kb=... (exec to
- *          mapped; memory from /proc/PID/smaps_rollup). Then OPENS times
- *          (its window having the keyboard, as the program gives it): Ctrl+R,
- *          until VIEW_TITLE is mapped and painted all over; 300 ms; Ctrl+R,
- *          until it is unmapped; 300 ms. Prints for each opening
- *            open1_map_us=... open1_us=... (key to mapped, to painted)
- *          and after the first view_rss_kb=... closed_rss_kb=...
- *          closed_alive_ms=... (RSS with it open, after it closed, and how
- *          long after its window was mapped that last was read).
+ *          exec to WINDOW_TITLE mapped, then 500 ms later its Rss and Pss;
+ *          then OPENS times Ctrl+R to VIEW_TITLE mapped and painted all over,
+ *          300 ms, Ctrl+R to it unmapped, 300 ms (RSS while open and after).
  *        xwatch alive WINDOW_TITLE MS PROGRAM [ARGS...]
- *          starts PROGRAM, and MS ms after WINDOW_TITLE is mapped prints
- *          rss_kb=...: the program that never opened its view, as long alive.
+ *          the RSS MS ms after WINDOW_TITLE is mapped.
  *        xwatch cycles VIEW_TITLE CYCLES SPREAD_MS PID [SCREENS REMOVE ADD]
- *          the program PID runs already, its window holding the keyboard:
- *          CYCLES times Ctrl+R until VIEW_TITLE is mapped and painted all
- *          over, Ctrl+R until it is unmapped, the cycles spread evenly over
- *          SPREAD_MS. With SCREENS, the shell commands REMOVE and ADD take
- *          the view's screen away and bring it back SCREENS times, while the
- *          view is open, in the middle and at the end of as many equal groups
- *          of cycles; each time the view must be unmapped, mapped again and
- *          painted all over. Prints the RSS (closed) after cycles 1, 10, 100
- *          and the last, the opening times (key to painted), how many keys went
- *          unanswered for 3 s, how many views were not painted in 3 s, and
- *          how many screen changes the view followed within 3 s.
+ *          the program PID running, CYCLES openings and closings of the view
+ *          spread over SPREAD_MS; with SCREENS, the shell commands REMOVE and
+ *          ADD take its screen away and back SCREENS times while it is open.
  *        xwatch paints X Y WIDTH HEIGHT SECONDS
- *          a line for each repaint of the rectangle (root coordinates): the
- *          wall clock, which a browser's page reads too, in ms with three
- *          decimals; reports within 50 ms of the one before are one repaint.
+ *          the wall clock (which a browser's page reads too), in ms, of each
+ *          repaint of the rectangle; reports within 50 ms of the last are one.
  *
- * The key is sent with XTest, to whichever window has the keyboard, as a
- * keyboard would; the time starts when the R goes down. "Painted" is taken
- * from the X server's DAMAGE reports on the root window, which include
- * drawing into any window: the view is shown when what was drawn after it
- * was mapped covers all of it. Qt's windows have no background of their own
- * (background None), so the mapping itself draws nothing.
- * Needs a display without a window manager (the windows are children of the
- * root, placed where the program puts them).
+ * The key goes by XTest to whichever window has the keyboard. "Painted" is
+ * the union of the DAMAGE reports on the root window (drawing into any
+ * window) since the view was mapped covering all of it; Qt's windows have no
+ * background of their own, so the mapping alone draws nothing. Needs a
+ * display without a window manager.
  */
 #define _GNU_SOURCE
 #include <X11/Xatom.h>
@@ -136,10 +116,7 @@ static const char *view_title;
 static const char *window_title;
 static Window window_seen = None;
 
-static void sleep_ms(int ms)
-{
-    usleep((useconds_t)ms * 1000);
-}
+static void sleep_ms(int ms) { usleep((useconds_t)ms * 1000); }
 
 static void handle(XEvent *ev)
 {
@@ -147,7 +124,7 @@ static void handle(XEvent *ev)
         Window w = ev->xmap.window;
         if (window_title && window_seen == None && has_title(dpy, w, window_title))
             window_seen = w;
-        if (w == view || has_title(dpy, w, view_title)) {
+        if (w == view || (view_title && has_title(dpy, w, view_title))) {
             XWindowAttributes a;
             view = w;
             view_mapped = 1;
@@ -188,25 +165,9 @@ static int wait_for(int (*done)(void), long long timeout_us)
 {
     long long end = now_us() + timeout_us;
     while (!done()) {
-        if (now_us() > end)
+        long long left = end - now_us();
+        if (left < 0)
             return 1;
-        if (!XPending(dpy)) {
-            struct pollfd pfd = {ConnectionNumber(dpy), POLLIN, 0};
-            poll(&pfd, 1, 20);
-            continue;
-        }
-        XEvent ev;
-        XNextEvent(dpy, &ev);
-        handle(&ev);
-    }
-    return 0;
-}
-
-/* Handles events until the given time. */
-static void pump_until(long long deadline)
-{
-    long long left;
-    while ((left = deadline - now_us()) > 0) {
         if (!XPending(dpy)) {
             struct pollfd pfd = {ConnectionNumber(dpy), POLLIN, 0};
             poll(&pfd, 1, (int)(left / 1000 < 20 ? left / 1000 + 1 : 20));
@@ -216,20 +177,15 @@ static void pump_until(long long deadline)
         XNextEvent(dpy, &ev);
         handle(&ev);
     }
+    return 0;
 }
 
-static int is_mapped(void)
-{
-    return view_mapped;
-}
-static int is_unmapped(void)
-{
-    return !view_mapped;
-}
-static int window_mapped(void)
-{
-    return window_seen != None;
-}
+static int never(void) { return 0; }
+static int is_mapped(void) { return view_mapped; }
+static int is_unmapped(void) { return !view_mapped; }
+static int window_mapped(void) { return window_seen != None; }
+/* Handles events until the given time. */
+static void pump_until(long long deadline) { wait_for(never, deadline - now_us()); }
 
 /* Ctrl+R, as a keyboard would send it; returns when the R went down. */
 static long long ctrl_r(void)
@@ -277,6 +233,13 @@ static int alive(int ms, char **program)
     return 0;
 }
 
+static int give_up(pid_t pid, const char *what)
+{
+    fprintf(stderr, "xwatch: '%s' %s\n", view_title, what);
+    end_child(pid);
+    return 1;
+}
+
 static int launch(int opens, char **program)
 {
     long long t0 = now_us();
@@ -289,27 +252,18 @@ static int launch(int opens, char **program)
            rollup_kb(pid, "Pss"));
     for (int k = 1; k <= opens; ++k) {
         long long t = ctrl_r();
-        if (wait_for(is_mapped, 10000000LL)) {
-            fprintf(stderr, "xwatch: '%s' not mapped within 10 s of Ctrl+R\n", view_title);
-            end_child(pid);
-            return 1;
-        }
+        if (wait_for(is_mapped, 10000000LL))
+            return give_up(pid, "not mapped within 10 s of Ctrl+R");
         long long mapped = now_us();
-        if (wait_for(view_painted, 10000000LL)) {
-            fprintf(stderr, "xwatch: '%s' not painted all over within 10 s\n", view_title);
-            end_child(pid);
-            return 1;
-        }
+        if (wait_for(view_painted, 10000000LL))
+            return give_up(pid, "not painted all over within 10 s");
         printf(" open%d_map_us=%lld open%d_us=%lld", k, mapped - t, k, now_us() - t);
         sleep_ms(300);
         if (k == 1)
             printf(" view_rss_kb=%ld", rollup_kb(pid, "Rss"));
         ctrl_r();
-        if (wait_for(is_unmapped, 10000000LL)) {
-            fprintf(stderr, "xwatch: '%s' still mapped 10 s after Ctrl+R\n", view_title);
-            end_child(pid);
-            return 1;
-        }
+        if (wait_for(is_unmapped, 10000000LL))
+            return give_up(pid, "still mapped 10 s after Ctrl+R");
         sleep_ms(300);
         if (k == 1)
             printf(" closed_rss_kb=%ld closed_alive_ms=%lld", rollup_kb(pid, "Rss"),
@@ -455,12 +409,7 @@ int main(int argc, char *argv[])
     int cycling = (argc == 6 || argc == 9) && strcmp(argv[1], "cycles") == 0;
     int painting = argc == 7 && strcmp(argv[1], "paints") == 0;
     if (!launching && !living && !cycling && !painting) {
-        fprintf(stderr,
-                "usage: xwatch launch WINDOW_TITLE VIEW_TITLE OPENS PROGRAM [ARGS...]\n"
-                "       xwatch alive WINDOW_TITLE MS PROGRAM [ARGS...]\n"
-                "       xwatch cycles VIEW_TITLE CYCLES SPREAD_MS PID"
-                " [SCREENS REMOVE_CMD ADD_CMD]\n"
-                "       xwatch paints X Y WIDTH HEIGHT SECONDS\n");
+        fprintf(stderr, "usage: xwatch launch|alive|cycles|paints ... (see its source)\n");
         return 2;
     }
     dpy = XOpenDisplay(NULL);
@@ -484,11 +433,10 @@ int main(int argc, char *argv[])
     int status;
     if (launching) {
         window_title = argv[2];
-        view_title = argv[3];
+        view_title = atoi(argv[4]) > 0 ? argv[3] : NULL;
         status = launch(atoi(argv[4]), argv + 5);
     } else if (living) {
         window_title = argv[2];
-        view_title = "";
         status = alive(atoi(argv[3]), argv + 4);
     } else if (painting) {
         status = paints(atoi(argv[2]), atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), atof(argv[6]));
