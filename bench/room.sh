@@ -148,7 +148,8 @@ row "RSS while the view is open full screen on 3840x2160 (median)" \
     "$fopen kB (+$((fopen - $(med floor_rss_kb))) kB on opening; $(med floor_closed_rss_kb) kB once closed, its window destroyed)" \
     "$(ratio "$open" "$fopen")" "$met"
 
-cycles_done="the view opened and closed $(get stress_cycles) times, its screen removed and added $(($(get stress_screen_changes) / 2)) times while it was open"
+changes=$(get stress_screen_changes)
+cycles_done="the view opened and closed $(get stress_cycles) times, its screen removed and added $((${changes:-0} / 2)) times while it was open"
 first=$(get stress_rss_after_1_kb) last=$(get stress_rss_after_last_kb)
 met=no
 [ -n "$first" ] && [ -n "$last" ] && [ "$((last - first))" -le 2048 ] && met=yes

@@ -117,6 +117,9 @@ static const char *window_title;
 static Window window_seen = None;
 
 static void sleep_ms(int ms) { usleep((useconds_t)ms * 1000); }
+/* A window may be gone by the time it is asked about (a view closed, or
+   moved by a screen change): that is no reason to stop watching. */
+static int ignore_error(Display *d, XErrorEvent *e) { return (void)d, (void)e, 0; }
 
 static void handle(XEvent *ev)
 {
@@ -424,6 +427,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     painted = XCreateRegion();
+    XSetErrorHandler(ignore_error);
     XSelectInput(dpy, DefaultRootWindow(dpy), SubstructureNotifyMask);
     /* Only where painting is watched: reports cost the server work. */
     if (!living && !(launching && atoi(argv[4]) == 0))
