@@ -12,7 +12,7 @@
 #   the minute's bell while printing stalls: no sound server, a private cupsd
 #     stopped from 2.5 s before the minute to 3.5 s after it with the page
 #     sent to it, the program's Start bell to its minute's bell; the floor:
-#     bellring's two bells 60 s apart at exact deadlines, in the same minute
+#     bellfloor's two bells 60 s apart at exact deadlines, in the same minute
 # usage: timing.sh BUILD_DIR short|full   (as root, for cups-pdf; full: more
 # clicks) Writes bench/results/timing.md.
 # shellcheck disable=SC2154  # the layout's arrays come from layout.sh
@@ -65,7 +65,7 @@ b=$(bell_count)
 click_on start
 poll_until 2000 bells_at_least $((b + 1)) || die "no bell for Start"
 started=$(bell_ms $((b + 1)))
-sleep_until_ms $((started + 500)) && "$B/bellring" 60000 &
+sleep_until_ms $((started + 500)) && "$B/bellfloor" 60 2 &
 sleep_until_ms $((started + 57500))
 kill -STOP "$CUPSD_PID" && click_on cmdPrint
 sleep_until_ms $((started + 63500))

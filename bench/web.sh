@@ -3,41 +3,27 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # The clock on phones and tablets, measured from outside, in a network
-# namespace of its own (only its loopback: nothing listens on the machine's
-# network) under a private Xvfb without a window manager; the beeps are X
-# bells, stamped by the X server.
-#   off:      what the program maps before the entry is checked, and after;
-#             with BEFORE (a build of the program before the clock for phones
-#             came), its start-up and memory launched in turns with this one
-#             and the text floor, LAUNCHES times each (bench/tools/launchwait)
-#   latency:  a period's seconds, from the moderator's readout repainted (X
-#             DAMAGE, on the wall clock) to the page's readout painted in a
-#             headless Chromium (the frame after the text changed, on the same
-#             clock)
-#   viewers:  during the same period, 0, 250 and 1000 event streams in turn
-#             (bench/tools/webload): the program's RSS and CPU with each, and
-#             whether every stream got every event
-#   hostile:  a whole period with 1000 streams and the hostile client running
-#             throughout: its bells, and what the hostile client was answered
-#
-# usage: web.sh BUILD_DIR PHASE_S LATENCY_S OUT [BEFORE LAUNCHES]   (as root, for the namespace)
-# Writes key=value lines to OUT; bench/run.sh turns them into the table.
+# namespace of its own (only its loopback) under a private Xvfb without a
+# window manager (the beeps are X bells): what it maps before it is turned
+# on, the latency to a headless Chromium's page, 0, 250 and 1000 viewers
+# (bench/tools/webload.cpp), a period with the hostile client; how each
+# figure is taken: bench/notes.md. Writes bench/results/web.md.
+# usage: web.sh BUILD_DIR   (as root, for the namespace; bench/run.sh web)
+# VORNAXI_BENCH_BEFORE=PROGRAM (a Release build from before the clock for
+# phones, named by VORNAXI_BENCH_BEFORE_NAME) adds start-up and memory
+# against it.
 # shellcheck disable=SC2317,SC2154  # predicates are called through poll_until; layout.sh
 set -u
-[ $# -eq 4 ] || [ $# -eq 6 ] || { echo "usage: $0 BUILD_DIR PHASE_S LATENCY_S OUT [BEFORE LAUNCHES]" >&2; exit 2; }
 [ "$(id -u)" -eq 0 ] || { echo "web.sh: needs root, for a network namespace" >&2; exit 77; }
-B=$(realpath "$1") PHASE_S=$2 LATENCY_S=$3 OUT=$(realpath "$4") BEFORE=${5:+$(realpath "$5")} LAUNCHES=${6:-0}
-BROWSER_DIR=$B/browser
 if [ -z "${VORNAXI_WEB_BENCH_NETWORK:-}" ]; then
-    "$(dirname "$0")"/../tests/e2e/browser/install.sh "$BROWSER_DIR" || exit 1
+    "$(dirname "$0")"/../tests/e2e/browser/install.sh "${1:?usage: $0 BUILD_DIR}/browser" || exit 1
     exec env VORNAXI_WEB_BENCH_NETWORK=1 unshare -n bash "$0" "$@"
 fi
-APP_BIN=$B/main/vornaxi-timer
-# shellcheck source=tests/e2e/lib.sh
-. "$(dirname "$0")/../tests/e2e/lib.sh"
-: >"$OUT"
 # shellcheck source=bench/lib.sh
 . "$(dirname "$0")/lib.sh"
+# shellcheck source=tests/e2e/browse.sh
+. "$(dirname "$0")/../tests/e2e/browse.sh"
+PHASE_S=30 LATENCY_S=60 LAUNCHES=15 BEFORE=${VORNAXI_BENCH_BEFORE:+$(realpath "$VORNAXI_BENCH_BEFORE")}
 ip link set lo up || die "no loopback in the namespace"
 
 PHONES_TITLE="The clock on phones and tablets"
@@ -77,19 +63,11 @@ stop_viewers() { kill -TERM "$VIEWERS_PID" && wait "$VIEWERS_PID"; }
 # ---- off: never turned on, against the program before it ---------------------------
 if [ -n "$BEFORE" ]; then
     for ((i = 0; i <= LAUNCHES; i++)); do
-        for who in now before floor; do
-            case $who in
-            now) line=$("$B/launchwait" "$APP_TITLE" 500 "$APP_BIN") ;;
-            before) line=$("$B/launchwait" "$APP_TITLE" 500 "$BEFORE") ;;
-            floor) line=$("$B/launchwait" "Vornaxi Floor" 500 "$B/floorwindow" text) ;;
-            esac
-            # the first round uncounted: the libraries and fonts into the cache
-            [ "$i" -eq 0 ] || echo "$line" | tr ' ' '\n' | sed "s/^/off_${who}_/" >>"$E2E_WORK/launches"
-        done
-    done
-    for key in $(sed 's/=.*//' "$E2E_WORK/launches" | sort -u); do
-        put "$key" "$(sed -n "s/^$key=//p" "$E2E_WORK/launches" | paste -sd,)"
-    done
+        xwatch_as off_now launch "$APP_TITLE" - 0 "$APP_BIN"
+        xwatch_as off_before launch "$APP_TITLE" - 0 "$BEFORE"
+        xwatch_as off_floor launch "Vornaxi Floor" - 0 "$B/floorwindow" text
+    done | tail -n +4 >"$E2E_WORK/launches" # the first round uncounted: the libraries into the cache
+    collect "$E2E_WORK/launches"
 fi
 
 start_app "$APP_BIN"
@@ -102,19 +80,13 @@ put on_maps "$(maps_of)"
 region r Label9 0
 serve_browser() {
     mkfifo "$E2E_WORK/bridge.in" "$E2E_WORK/bridge.out"
-    node "$BROWSER_DIR/bridge.js" <"$E2E_WORK/bridge.in" >"$E2E_WORK/bridge.out" 2>>"$E2E_WORK/bridge.log" &
+    node "$B/browser/bridge.js" <"$E2E_WORK/bridge.in" >"$E2E_WORK/bridge.out" 2>>"$E2E_WORK/bridge.log" &
     BRIDGE=$!
     E2E_PIDS+=("$BRIDGE")
     exec 3>"$E2E_WORK/bridge.in" 4<"$E2E_WORK/bridge.out"
 }
 # The bridge closes its browsers when its input ends.
 close_browser() { exec 3>&- 4<&- && wait "$BRIDGE"; }
-browse() {
-    local IFS=$'\t' status
-    echo "$*" >&3
-    IFS=$'\t' read -r status ANSWER <&4
-    [ "$status" = ok ] || { echo "# $1: $ANSWER" >&2; return 1; }
-}
 serve_browser
 browse launch phone chromium 390 844 || die "no browser"
 browse goto phone "$LINK" || die "the page did not load"
@@ -125,7 +97,7 @@ WATCH+=" requestAnimationFrame(() => window.paints.push([performance.timeOrigin 
 WATCH+=".observe(el, { childList: true, characterData: true, subtree: true }); return true"
 browse eval phone "(() => { $WATCH })()" ||
     die "cannot watch the page"
-"$B/paintstamps" "${r[0]}" "${r[1]}" $((r[2] - r[0] + 1)) $((r[3] - r[1] + 1)) $((LATENCY_S + 3)) \
+"$B/xwatch" paints "${r[0]}" "${r[1]}" $((r[2] - r[0] + 1)) $((r[3] - r[1] + 1)) $((LATENCY_S + 3)) \
     >"$E2E_WORK/window_paints" &
 STAMPS=$!
 sleep 1
@@ -183,8 +155,63 @@ poll_until 250000 bells_at_least $((BELL_BEFORE + 5)) || fail "fewer than five b
 sleep 3 # room for a wrong sixth bell
 kill -TERM "$HOSTILE" && wait "$HOSTILE"
 stop_viewers
-put hostile_bells "$(grep '^[0-9]' "$BELL_LOG" | tail -n +$((BELL_BEFORE + 1)) | cut -d' ' -f1 | paste -sd,)"
+put hostile_bells "$(bells_since "$BELL_BEFORE")"
 sed 's/^/hostile_/' "$E2E_WORK/hostile" >>"$OUT"
 sed 's/^/hostile_viewers_/' "$E2E_WORK/viewers_hostile" | grep -v '_ready ' >>"$OUT"
 put hostile_running "$(app_running && echo yes || echo no)"
-finish >/dev/null
+stop_pid "$APP_PID"
+
+# ---- the table -----------------------------------------------------------------------
+if [ -n "$BEFORE" ]; then
+    declare -A up rss
+    for who in now before floor; do
+        up[$who]=$(get "off_${who}_startup_us" | median)
+        rss[$who]=$(get "off_${who}_rss_kb" | median | cut -d. -f1)
+    done
+    met=no
+    # "Unchanged": start-up within 5 % of the program before, RSS within 256 kB.
+    within "${up[now]}" "${up[before]}" 1.05 && [ "$((rss[now] - rss[before]))" -le 256 ] && met=yes
+    row "Never turned on: start-up and RSS, launched in turns with the program before the clock for phones (${VORNAXI_BENCH_BEFORE_NAME:-$BEFORE}) and the text floor, median of $(get off_now_startup_us | entries)" \
+        "start-up $(plain_ms "${up[now]}") (before: $(plain_ms "${up[before]}")); RSS ${rss[now]} kB (before: ${rss[before]} kB)" \
+        "unchanged: start-up within 5 % and RSS within 256 kB of the program before" \
+        "$(plain_ms "${up[floor]}"); ${rss[floor]} kB" \
+        "$(ratio "${up[now]}" "${up[floor]}") (before $(ratio "${up[before]}" "${up[floor]}")); +$((rss[now] - rss[floor])) kB (before +$((rss[before] - rss[floor])) kB)" "$met"
+fi
+met=no
+[ "$(get off_maps)" -eq 0 ] && [ "$(get on_maps)" -gt 0 ] && met=yes
+row "Never turned on: libmicrohttpd's and libqrencode's mappings in the program" \
+    "$(get off_maps) before Ctrl+L; $(get on_maps) after" "none until first needed" "" "" "$met"
+lat=$(get latency_ms)
+# pct P: the P-th percentile of the latencies (nearest rank)
+pct() { tr ',' '\n' <<<"$lat" | sort -g | awk -v p="$1" '{ a[NR] = $1 } END { k = int((p * NR + 99) / 100); print a[k < 1 ? 1 : k] }'; }
+n=$(tr ',' '\n' <<<"$lat" | grep -c .)
+met=no
+[ "$n" -ge $((LATENCY_S - 3)) ] && within "$(pct 99)" 1 30 && met=yes
+row "The moderator's readout repainted to the page's painted, headless Chromium 390x844 on the same machine, $n seconds of a period" \
+    "median $(pct 50) ms, p99 $(pct 99) ms, max $(pct 100) ms (window repaints seen $(get latency_window_paints), page paints $(get latency_page_paints))" \
+    "p99 at most 30 ms" "(no floor)" "" "$met"
+# slope KEY: least squares over 0, 250 and 1000 viewers, per viewer
+slope() {
+    for v in 0 250 1000; do echo "$v $(get "viewers${v}_$1")"; done |
+        awk '{ x = $1; y = $2; n++; sx += x; sy += y; sxx += x * x; sxy += x * y }
+        END { printf "%.3f", (n * sxy - sx * sy) / (n * sxx - sx * sx) }'
+}
+per_s() { awk -v s="$PHASE_S" -v v="$1" 'BEGIN { printf "%d", v / 1000 / s }'; }
+mem=$(slope rss_kb) cpu=$(awk -v c="$(slope cpu_ns)" -v s="$PHASE_S" 'BEGIN { printf "%.2f", c / 1000 / s }')
+every=no
+[ "$(get viewers1000_same_events)" -eq 1000 ] && [ "$(get viewers1000_closed)" -eq 0 ] &&
+    [ "$(get viewers1000_data_min)" -ge $((PHASE_S - 1)) ] && [ "$(get viewers250_same_events)" -eq 250 ] && every=yes
+met=no
+[ "$every" = yes ] && within "$mem" 1 40 && within "$cpu" 1 10 && met=yes
+row "Viewers on the loopback during a period, $PHASE_S s each: 0, 250, 1000 event streams" \
+    "memory $mem kB a viewer, CPU $cpu us a viewer-second (RSS $(get viewers0_rss_kb), $(get viewers250_rss_kb), $(get viewers1000_rss_kb) kB; CPU $(per_s "$(get viewers0_cpu_ns)"), $(per_s "$(get viewers250_cpu_ns)"), $(per_s "$(get viewers1000_cpu_ns)") us a second); every stream every event: $every (1000: $(get viewers1000_same_events) the same, data events $(get viewers1000_data_min) to $(get viewers1000_data_max), beats $(get viewers1000_beats_min) to $(get viewers1000_beats_max), dropped $(get viewers1000_closed))" \
+    "each gets every event; at most 40 kB and 10 us a viewer-second (the slope)" "0 viewers, same run" "" "$met"
+bells "$(get hostile_bells)" >/dev/null
+answers=$(grep '^hostile_status_' "$OUT" | sed 's/^hostile_status_//; s/=/: /' | paste -sd, | sed 's/,/, /g')
+met=no
+[ "$N" -eq 5 ] && [ "$(abs "$LATE")" -le 5 ] && [ "$(get hostile_running)" = yes ] &&
+    [ "$(get hostile_viewers_same_events)" -eq "$(get hostile_viewers_open)" ] && met=yes
+row "A whole period with 1000 viewers and the hostile client (bench/tools/webload hostile: the tests' hostile requests and more) running throughout" \
+    "$(bells "$(get hostile_bells)"); hostile rounds $(get hostile_rounds), answers by status: ${answers:-none}, unanswered $(get hostile_unanswered); viewers $(get hostile_viewers_open) open at the end, $(get hostile_viewers_same_events) with every event, $(get hostile_viewers_closed) dropped" \
+    "every bell within 5 ms of its second; every viewer every event" "(no floor)" "$LATE ms" "$met"
+write_results "The clock on phones and tablets"

@@ -2,29 +2,56 @@
 # SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# The real program under a private Xvfb, measured from outside:
-#   start-up to the mapped window and memory once shown, alternated with the
-#   floor windows; CPU time and context switches stopped and running; with
-#   --full, the beeps of three whole periods: one through a private sound
-#   server, recorded, with the server stopped for 3 s mid-period, and two
-#   without a server (the fallback periods): one through the sound card,
-#   recorded, and one with no card either, time-stamped by the X server as
-#   bells. "fallback" measures the fallback periods alone.
-#
-# usage: window.sh BUILD_DIR LAUNCHES STOPPED_S RUNNING_S full|short|fallback OUT
-# Writes key=value lines to OUT; bench/run.sh turns them into the table.
-# shellcheck disable=SC2317  # predicates are called through poll_until
+# The tick scheduler against Qt's default repeating timer (bench/tickbench),
+# and the real program under a private Xvfb, measured from outside and
+# offscreen (bench/windowbench); with full, three whole periods. How each
+# figure is taken: bench/notes.md. Writes bench/results/window.md.
+# usage: window.sh BUILD_DIR [short|full]   (bench/run.sh [--full] window)
+# shellcheck disable=SC2317,SC2154  # predicates are called through poll_until; medians set by name
 set -u
-[ $# -eq 6 ] || { echo "usage: $0 BUILD_DIR LAUNCHES STOPPED_S RUNNING_S full|short|fallback OUT" >&2; exit 2; }
-B=$(realpath "$1") LAUNCHES=$2 STOPPED_S=$3 RUNNING_S=$4 MODE=$5 OUT=$6
-# shellcheck source=tests/e2e/lib.sh
-. "$(dirname "$0")/../tests/e2e/lib.sh"
-: >"$OUT"
 # shellcheck source=bench/lib.sh
 . "$(dirname "$0")/lib.sh"
+LAUNCHES=15 STOPPED_S=15 RUNNING_S=15 LONG_TICKS=20
+[ "$MODE" = full ] && STOPPED_S=60 RUNNING_S=60 LONG_TICKS=240
 
-START_X=225 START_Y=238   # the Start button's centre in the compact window
-QUIT_X=224 QUIT_Y=261
+# ---- the tick scheduler ----------------------------------------------------------------
+tickpair() { # NAME INTERVAL TICKS [STALL_AT STALL_MS]
+    "$B/tickbench" precise "${@:2}" >"$E2E_WORK/$1.precise" &
+    local p=$!
+    "$B/tickbench" coarse "${@:2}" >"$E2E_WORK/$1.coarse"
+    wait "$p"
+}
+tickrow() { # NAME LABEL STALLED
+    local p="$E2E_WORK/$1.precise" c="$E2E_WORK/$1.coarse" met=yes end fig floor
+    end=$(get end "$p")
+    [ "$(abs "$end")" -le 5000 ] && [ "$(get lost "$p")" -eq 0 ] || met=no
+    if [ "$3" = stalled ] && [ "$(abs "$(get after_stall "$p")")" -gt 5000 ]; then met=no; fi
+    fig="lateness median $(ms "$(get median "$p")"), max $(ms "$(get max "$p")"); end $(ms "$end"); lost $(get lost "$p")"
+    floor="median $(ms "$(get median "$c")"), max $(ms "$(get max "$c")"); end $(ms "$(get end "$c")"); lost $(get lost "$c")"
+    if [ "$3" = stalled ]; then
+        fig+="; first tick after the stall $(ms "$(get after_stall "$p")")"
+        floor+="; after the stall $(ms "$(get after_stall "$c")")"
+    fi
+    row "TickTimer, $2" "$fig" "end within 5 ms, none lost$([ "$3" = stalled ] && echo ", on time after the stall")" \
+        "$floor" "end error $(ratio "$(abs "$end")" "$(abs "$(get end "$c")")")" "$met"
+}
+for case in "100 240" "1000 $LONG_TICKS"; do
+    read -r iv n <<<"$case"
+    echo "-- $n x $iv ms: idle, both cores busy, event loop blocked 2.5 s at tick 3"
+    tickpair "idle$iv" "$iv" "$n"
+    sh -c 'while :; do :; done' &
+    E2E_PIDS+=("$!")
+    sh -c 'while :; do :; done' &
+    E2E_PIDS+=("$!")
+    tickpair "load$iv" "$iv" "$n"
+    stop_pid "${E2E_PIDS[-1]}" && stop_pid "${E2E_PIDS[-2]}"
+    tickpair "stall$iv" "$iv" "$n" 3 2500
+    tickrow "idle$iv" "$n x $iv ms, idle" plain
+    tickrow "load$iv" "$n x $iv ms, both cores busy" plain
+    tickrow "stall$iv" "$n x $iv ms, loop blocked 2.5 s at tick 3" stalled
+done
+
+# ---- the real program under Xvfb ---------------------------------------------------------
 
 # fallback_periods: two whole periods without a sound server, the first beep
 # of each timed from its click too. Through the sound card: ALSA's default
@@ -49,31 +76,31 @@ EOF
     exec 3<>"$fifo"                  # open between the beeps
     before=$(bell_count)
     APP_ENV=("ALSA_CONFIG_PATH=$E2E_WORK/card.conf")
-    start_app "$B/main/vornaxi-timer"
+    start_app "$APP_BIN"
     sleep 1
     t0=$(now_ms)
-    click "$START_X" "$START_Y"
+    click_on start
     poll_until 260000 tones_at_least 5 || fail "fewer than five tones from the card in 260 s"
     sleep 3                          # room for a wrong sixth tone
     put card_tones "$(tones | cut -d' ' -f2 | paste -sd,)"
     put card_onset "$(($(tone 1 2) - t0))"
     put bells_with_card "$(($(bell_count) - before))"
-    click "$QUIT_X" "$QUIT_Y"
+    click_on end
     poll_until 3000 app_exited || fail "program still running 3 s after QUIT"
     exec 3>&-
 
     APP_ENV=()
     before=$(bell_count)
-    start_app "$B/main/vornaxi-timer"
+    start_app "$APP_BIN"
     sleep 1
     t0=$(now_ms)
-    click "$START_X" "$START_Y"
+    click_on start
     poll_until 260000 bells_at_least $((before + 5)) || fail "fewer than five bells in 260 s"
     sleep 3                          # room for a wrong sixth bell
     grep '^[0-9]' "$BELL_LOG" | tail -n +$((before + 1)) >"$E2E_WORK/period-bells"
     put bells "$(cut -d' ' -f1 "$E2E_WORK/period-bells" | paste -sd,)"
     put bell_onset "$(($(head -n1 "$E2E_WORK/period-bells" | cut -d' ' -f2) - t0))"
-    click "$QUIT_X" "$QUIT_Y"
+    click_on end
     poll_until 3000 app_exited || fail "program still running 3 s after QUIT"
 }
 
@@ -81,10 +108,6 @@ start_xvfb
 # The bell counter stays connected throughout: it also keeps the server from
 # resetting whenever its last client goes, which would refuse the next launch.
 start_bellcount "$B/bellstamp"
-if [ "$MODE" = fallback ]; then
-    fallback_periods
-    finish >/dev/null
-fi
 # A sound server, as on a desktop: the program connects to it once shown,
 # and plays the beeps through it.
 start_pulse
@@ -93,26 +116,16 @@ start_pulse
 # The floor is a bare titled window; "text" is the same window with one line
 # of text, which shows what the font machinery alone costs. One launch of
 # each first, not counted, so all find the libraries cached.
-launch() { # WHO TITLE PROGRAM [ARGS...]
-    local who=$1
-    shift
-    (cd "$E2E_WORK" && "$B/launchwait" "$1" 500 "${@:2}") 2>>"$E2E_WORK/launch.err" |
-        sed "s/^/${who}_/; s/ / ${who}_/g"
-}
 launch_each() {
-    launch app "$APP_TITLE" "$B/main/vornaxi-timer"
-    launch floor "Vornaxi Floor" "$B/floorwindow"
-    launch text "Vornaxi Floor" "$B/floorwindow" text
+    xwatch_as app launch "$APP_TITLE" - 0 "$APP_BIN"
+    xwatch_as floor launch "Vornaxi Floor" - 0 "$B/floorwindow"
+    xwatch_as text launch "Vornaxi Floor" - 0 "$B/floorwindow" text
 }
 launch_each >/dev/null
-for i in $(seq "$LAUNCHES"); do
+for _ in $(seq "$LAUNCHES"); do
     launch_each >>"$E2E_WORK/launches"
 done
-for who in app floor text; do
-    for key in startup_us rss_kb pss_kb; do
-        put "${who}_${key}" "$(tr ' ' '\n' <"$E2E_WORK/launches" | sed -n "s/^${who}_${key}=//p" | paste -sd,)"
-    done
-done
+collect "$E2E_WORK/launches"
 
 # ---- CPU and wake-ups, stopped and running ----------------------------------
 # cpu_sample FILE: the program's CPU as lines of FILE: "all TICKS" (utime+
@@ -149,7 +162,7 @@ put_cost() {
     put "$1_threads" "$(ls /proc/"$APP_PID"/task | wc -l)"
 }
 
-start_app "$B/main/vornaxi-timer"
+start_app "$APP_BIN"
 sleep 1                              # past the first paints
 cpu_sample "$E2E_WORK/cpu0"
 sleep "$STOPPED_S"
@@ -158,7 +171,7 @@ put_cost stopped "$STOPPED_S" "$E2E_WORK/cpu0" "$E2E_WORK/cpu1"
 
 start_recording "$B/toneonsets"
 t0=$(now_ms)
-click "$START_X" "$START_Y"
+click_on start
 poll_until 2000 tones_at_least 1 || die "no tone after Start"
 sleep 1                              # past the repaint of the whole panel
 cpu_sample "$E2E_WORK/cpu2"
@@ -166,30 +179,99 @@ sleep "$RUNNING_S"
 cpu_sample "$E2E_WORK/cpu3"
 put_cost running "$RUNNING_S" "$E2E_WORK/cpu2" "$E2E_WORK/cpu3"
 
-if [ "$MODE" != full ]; then
-    click "$START_X" "$START_Y"      # Stop/Reset
-    cp "$E2E_WORK/launch.err" "$OUT.launch.err" 2>/dev/null
-    finish >/dev/null
+if [ "$MODE" = full ]; then
+    # ---- one whole period through the sound server, its tones recorded -----------
+    # The server is stopped (SIGSTOP) from 90 to 93 s, in the second minute: the
+    # clock must not notice.
+    sleep_until_ms $((t0 + 90000))
+    kill -STOP "$PULSE_PID"
+    stopped=$(now_ms)
+    sleep_until_ms $((t0 + 93000))
+    kill -CONT "$PULSE_PID"
+    put sound_stopped "$((stopped - t0)),$(($(now_ms) - t0))"
+    poll_until 170000 tones_at_least 5 || fail "fewer than five tones in 260 s"
+    sleep 3                              # room for a wrong sixth tone
+    put tones "$(tones | cut -d' ' -f1 | paste -sd,)"
+    put bells_with_sound "$(bell_count)"
+    click_on end
+    poll_until 3000 app_exited || fail "program still running 3 s after QUIT"
+    # ---- two whole periods without a sound server ----------------------------------
+    stop_pulse
+    fallback_periods
+else
+    click_on start # Stop/Reset
+fi
+stop_pid "$APP_PID"
+
+# ---- offscreen: repaints and timer wake-ups; no growth ----------------------------------
+QT_QPA_PLATFORM=offscreen "$B/windowbench" paints 2500 >>"$OUT" 2>"$E2E_WORK/paints.err"
+QT_QPA_PLATFORM=offscreen "$B/windowbench" growth 1000 10000 >>"$OUT" 2>"$E2E_WORK/growth.err"
+
+# ---- the table -------------------------------------------------------------------------
+not_run() { row "$1" "not run (bench/run.sh --full)" "$2" "" "" "not run"; }
+# period NAME STAMPS UNIT [EXTRA [ONSET_MS]]: its row, or that nothing was recorded
+period() {
+    if [ -n "$2" ]; then
+        period_row "$1" "$2" "$3" 5 "${@:4}"
+    else
+        row "$1" "no $3 recorded (see the output above)" "5 $3 60 s apart, 240 s within 5 ms" "" "" "no"
+    fi
+}
+if [ "$MODE" = full ]; then
+    # sample numbers at 8000 Hz, the recording's own clock, to ms
+    period "Real period through a sound server, tones recorded; the server stopped (SIGSTOP) $(get sound_stopped | tr , -) ms after Start" \
+        "$(get tones | tr , '\n' | awk '{ printf "%s%d", (NR > 1 ? "," : ""), $1 / 8 }')" tones "X bells meanwhile: $(get bells_with_sound)"
+    period "Real period without a sound server, through the sound card (ALSA's file plugin over the null device), tones stamped as they arrive" \
+        "$(get card_tones)" tones "X bells meanwhile: $(get bells_with_card)" "$(get card_onset)"
+    period "Real period without a sound server or a sound card, X bells stamped by the X server" \
+        "$(get bells)" bells "" "$(get bell_onset)"
+else
+    not_run "Real period through a sound server" "5 tones 60 s apart, 240 s within 5 ms"
+    not_run "Real periods without a sound server" "through the card and as X bells: 5 beeps 60 s apart, 240 s within 5 ms"
 fi
 
-# ---- one whole period through the sound server, its tones recorded -----------
-# The server is stopped (SIGSTOP) from 90 to 93 s, in the second minute: the
-# clock must not notice.
-sleep_until_ms $((t0 + 90000))
-kill -STOP "$PULSE_PID"
-stopped=$(now_ms)
-sleep_until_ms $((t0 + 93000))
-kill -CONT "$PULSE_PID"
-put sound_stopped "$((stopped - t0)),$(($(now_ms) - t0))"
-poll_until 170000 tones_at_least 5 || fail "fewer than five tones in 260 s"
-sleep 3                              # room for a wrong sixth tone
-put tones "$(tones | cut -d' ' -f1 | paste -sd,)"
-put bells_with_sound "$(bell_count)"
-click "$QUIT_X" "$QUIT_Y"
-poll_until 3000 app_exited || fail "program still running 3 s after QUIT"
+for who in app floor text; do
+    for key in startup_us rss_kb pss_kb; do
+        declare "${who}_${key}=$(get "${who}_${key}" | median | cut -d. -f1)"
+    done
+done
+# Against the floor with one line of text: any window that shows text pays
+# for the font machinery, which the bare floor never starts (see the notes).
+met=no
+within "$app_startup_us" "$text_startup_us" 1.3 && met=yes
+row "Start-up, exec to window mapped (median of $(get app_startup_us | entries), alternated)" "$(plain_ms "$app_startup_us")" \
+    "within 1.3x the floor with one line of text" "$(plain_ms "$text_startup_us")" "$(ratio "$app_startup_us" "$text_startup_us")" "$met"
+met=no
+[ "$((app_rss_kb - text_rss_kb))" -le 3072 ] && met=yes
+row "RSS once shown (median), connected to a sound server" "$app_rss_kb kB (PSS $app_pss_kb kB)" \
+    "within the floor with one line of text + 3072 kB" "$text_rss_kb kB (PSS $text_pss_kb kB)" \
+    "+$((app_rss_kb - text_rss_kb)) kB, $(ratio "$app_rss_kb" "$text_rss_kb")" "$met"
+row "Reference: the bare floor window, no text" "start-up $(plain_ms "$floor_startup_us"); RSS $floor_rss_kb kB (PSS $floor_pss_kb kB)" \
+    "(what text costs)" "$(plain_ms "$text_startup_us"); $text_rss_kb kB" \
+    "$(ratio "$floor_startup_us" "$text_startup_us"); $((floor_rss_kb - text_rss_kb)) kB" "reference"
 
-# ---- two whole periods without a sound server ----------------------------------
-stop_pulse
-fallback_periods
-cp "$E2E_WORK/launch.err" "$OUT.launch.err" 2>/dev/null
-finish >/dev/null
+met=no
+[ "$(get stopped_timer_events)" -eq 0 ] && [ "$(get stopped_timer_active)" -eq 0 ] &&
+    [ "$(get stopped_sched_us_per_min)" -lt 5000 ] && met=yes
+row "Stopped, per minute (over $(get stopped_s) s)" \
+    "CPU $(get stopped_sched_us_per_min) us (stat: $(get stopped_stat_ms_per_min) ms); $(get stopped_vcsw_per_min) voluntary switches; timer events in 2.5 s offscreen: $(get stopped_timer_events); tick timer armed: $(get stopped_timer_active)" \
+    "no timer armed, CPU under 5 ms" "" "" "$met"
+met=no
+[ "$(get running_sched_us_per_min)" -lt 60000 ] && met=yes
+row "Running, per minute (over $(get running_s) s)" \
+    "CPU $(get running_sched_us_per_min) us (stat: $(get running_stat_ms_per_min) ms); $(get running_vcsw_per_min) voluntary switches; $(get running_timer_events) timer events in $(get running_ms) ms offscreen" \
+    "CPU under 60 ms" "" "" "$met"
+met=no
+[ "$(get readout_min)" -eq 1 ] && [ "$(get readout_max)" -eq 1 ] &&
+    [ "$(get digit_paints_other)" -eq 0 ] && [ "$(get other_paints)" -eq 0 ] && met=yes
+[ "$met" = no ] && [ "$(get readout_max)" -eq 1 ] && [ "$(get digit_paints_other)" -eq 0 ] &&
+    met="partly: see bench/notes.md"
+row "Repaints over $(get driven_ticks) driven ticks" \
+    "readout $(get readout_paints) ($(get readout_min)-$(get readout_max) a tick); minute digit $(get digit_paints_on_change) on its 3 changes, $(get digit_paints_other) otherwise; others $(get other_paints) ($(get other_detail | sed 's/ *$//'))" \
+    "1 readout repaint a tick, the digit only when it changes, nothing else" "" "" "$met"
+met=no
+[ "$(get growth_kb)" -lt 256 ] && met=yes
+row "RSS growth: 1000 periods, then 10000 slider and colour changes" \
+    "+$(get growth_kb) kB (after the first period $(get rss_first_kb) kB; after 1000 periods $(get rss_periods_kb) kB; after the first 60 changes $(get rss_first_round_kb) kB; at the end $(get rss_changes_kb) kB)" \
+    "under 256 kB" "" "" "$met"
+write_results "The clock, the window, the sound"

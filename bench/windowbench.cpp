@@ -11,18 +11,13 @@
 // Ticks are driven by emitting the tick timer's signal, so a whole period
 // takes a fraction of a second; paints are flushed after every tick, as the
 // event loop would between two real ticks. Prints key=value lines.
-#include "app/frmquizdial.h"
 #include "clock/periodclock.h"
-#include "clock/ticktimer.h"
-#include "fakes.h"
+#include "quizfixture.h"
 #include "room/roomview.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QTimer>
 #include <QWindow>
 
@@ -110,39 +105,24 @@ long rssKb()
     return kb;
 }
 
-struct Window
+// The tests' window, its ticks seen, and each tick followed by what the event
+// loop does before the next.
+struct Window : Fixture
 {
-    CountingBeeper beeper;
-    KeepingPrinter printer;
-    frmQuizdial form{beeper, printer};
-    QPushButton *start = nullptr;
-    TickTimer *timer = nullptr;
+    QPushButton *start = get<QPushButton>(QStringLiteral("start"));
+    TickTimer *timer = get<TickTimer>(QStringLiteral("Timer1"));
     int ticksSeen = 0;
 
     Window()
     {
-        start = form.findChild<QPushButton *>(QStringLiteral("start"));
-        timer = form.findChild<TickTimer *>(QStringLiteral("Timer1"));
-        if (!start || !timer) {
-            std::fprintf(stderr, "windowbench: no start button or Timer1\n");
-            std::exit(1);
-        }
-        QObject::connect(timer, &TickTimer::ticked, &form, [this] { ++ticksSeen; });
-        form.show();
-        QElapsedTimer waited;
-        waited.start();
-        while (!form.windowHandle()->isExposed() && waited.elapsed() < 5000) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        }
+        QObject::connect(timer, &TickTimer::ticked, &window, [this] { ++ticksSeen; });
         flush();
     }
-
     void tick()
     {
-        emit timer->ticked();
+        Fixture::tick();
         flush();
     }
-
     // One whole period: Start, then 240 ticks, after which it stops itself.
     void period()
     {
@@ -151,9 +131,8 @@ struct Window
         for (int k = 0; k < 240; ++k) {
             tick();
         }
-        if (form.periodClock().isRunning()) {
-            std::fprintf(stderr, "windowbench: the period did not end after 240 ticks\n");
-            std::exit(1);
+        if (window.periodClock().isRunning()) {
+            qFatal("windowbench: the period did not end after 240 ticks");
         }
     }
 };
@@ -224,7 +203,7 @@ int growth(int periods, int changes)
     Window w;
     // The expanded window throughout, so that its larger backing store is in
     // the baseline and not counted as growth.
-    w.form.findChild<QPushButton *>(QStringLiteral("cmdExpand"))->click();
+    w.get<QPushButton>(QStringLiteral("cmdExpand"))->click();
     flush();
     w.period();
     const long first = rssKb();
@@ -237,10 +216,9 @@ int growth(int periods, int changes)
     // each is reported apart: caches filling once are not growth.
     long afterFirstRound = -1;
     for (int i = 0; i < changes; ++i) {
-        auto *slider =
-            w.form.findChild<QScrollBar *>(QStringLiteral("setminute(%1)").arg(i % 12 + 1));
+        auto *slider = w.get<QScrollBar>(QStringLiteral("setminute(%1)").arg(i % 12 + 1));
         slider->setValue((slider->value() + 1) % (slider->maximum() + 1));
-        w.form.findChild<QRadioButton *>(QStringLiteral("Option1(%1)").arg(i % 5))->click();
+        w.get<QRadioButton>(QStringLiteral("Option1(%1)").arg(i % 5))->click();
         flush();
         if (i == 59) { // every slider at every value, every colour
             afterFirstRound = rssKb();
@@ -267,6 +245,7 @@ long long lap(QElapsedTimer &timer)
 // sign from its picture), and what each second costs once running.
 int room(int width, int height)
 {
+    const FusionStyle style;
     RoomView view(nullptr);
     QElapsedTimer timer;
     timer.start();
@@ -314,7 +293,6 @@ int room(int width, int height)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
     if (argc == 3 && std::strcmp(argv[1], "paints") == 0) {
         return paints(std::atoi(argv[2]));
     }

@@ -59,6 +59,10 @@ public:
         close(std::exchange(m_fd, -1));
     }
     const QByteArray &received() const { return m_received; }
+    // For a reader of many streams at once: the socket to wait on, and what came so far, handed
+    // over.
+    int descriptor() const { return m_fd; }
+    QByteArray take() { return std::exchange(m_received, {}); }
     int status() const
     {
         return m_received.startsWith("HTTP/1.") ? m_received.mid(9, 3).toInt() : 0;

@@ -53,13 +53,8 @@ for key in map(str.strip, sys.stdin):
     except Exception as e:
         found.pop(key, None)
         print("?", e)'
-# browse COMMAND ARG...: one bridge command; its answer in ANSWER, status 0 on ok
-browse() {
-    local IFS=$'\t' status
-    echo "$*" >&3
-    IFS=$'\t' read -r status ANSWER <&4
-    [ "$status" = ok ] || { echo "# $1: $ANSWER"; return 1; }
-}
+# shellcheck source=tests/e2e/browse.sh
+. "$(dirname "$0")/browse.sh"
 window_says() { echo "$1" >&5 && read -r SAID <&6; }
 # shown ID [PERCENT]: JavaScript, true where the part's box is more than PERCENT % of the screen (or any of it)
 shown() { echo "((b) => b.width * b.height > ${2:-0} * innerWidth * innerHeight / 100)(document.getElementById('$1').getBoundingClientRect())"; }

@@ -1,45 +1,32 @@
 /* SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
  * SPDX-License-Identifier: GPL-3.0-or-later
  *
- * roomwait: how long a window for the room takes from the key that opens it
- * to being shown, mapped and painted all over, and what opening and closing
- * it many times does to the program's memory.
+ * xwatch: the benchmarks' eye on the X server, which sees a window mapped or
+ * painted the moment the server reports it, not at the next turn of a polling
+ * loop. Prints key=value words; bench/notes.md says what each figure is.
  *
- * usage: roomwait launch WINDOW_TITLE VIEW_TITLE OPENS PROGRAM [ARGS...]
- *          starts PROGRAM, waits until WINDOW_TITLE is mapped (and has the
- *          keyboard, as the program gives its window), lets it settle 500 ms,
- *          then OPENS times: Ctrl+R, until VIEW_TITLE is mapped and painted
- *          all over; 300 ms; Ctrl+R, until it is unmapped; 300 ms. Prints
- *            rss_kb=... open1_map_us=... open1_us=... view_rss_kb=...
- *            closed_rss_kb=... closed_alive_ms=... open2_map_us=... ...
- *          (RSS before the first opening, with it open, after it closed,
- *          and how long after its window was mapped that last was read).
- *        roomwait alive WINDOW_TITLE MS PROGRAM [ARGS...]
- *          starts PROGRAM, and MS ms after WINDOW_TITLE is mapped prints
- *          rss_kb=...: the program that never opened its view, as long alive.
- *        roomwait cycles VIEW_TITLE CYCLES SPREAD_MS PID [SCREENS REMOVE ADD]
- *          the program PID runs already, its window holding the keyboard:
- *          CYCLES times Ctrl+R until VIEW_TITLE is mapped and painted all
- *          over, Ctrl+R until it is unmapped, the cycles spread evenly over
- *          SPREAD_MS. With SCREENS, the shell commands REMOVE and ADD take
- *          the view's screen away and bring it back SCREENS times, while the
- *          view is open, in the middle and at the end of as many equal groups
- *          of cycles; each time the view must be unmapped, mapped again and
- *          painted all over. Prints the RSS (closed) after cycles 1, 10, 100
- *          and the last, the opening times (key to painted), how many keys went
- *          unanswered for 3 s, how many views were not painted in 3 s, and
- *          how many screen changes the view followed within 3 s.
+ * usage: xwatch launch WINDOW_TITLE VIEW_TITLE OPENS PROGRAM [ARGS...]
+ *          exec to WINDOW_TITLE mapped, then 500 ms later its Rss and Pss;
+ *          then OPENS times Ctrl+R to VIEW_TITLE mapped and painted all over,
+ *          300 ms, Ctrl+R to it unmapped, 300 ms (RSS while open and after).
+ *        xwatch alive WINDOW_TITLE MS PROGRAM [ARGS...]
+ *          the RSS MS ms after WINDOW_TITLE is mapped.
+ *        xwatch cycles VIEW_TITLE CYCLES SPREAD_MS PID [SCREENS REMOVE ADD]
+ *          the program PID running, CYCLES openings and closings of the view
+ *          spread over SPREAD_MS; with SCREENS, the shell commands REMOVE and
+ *          ADD take its screen away and back SCREENS times while it is open.
+ *        xwatch paints X Y WIDTH HEIGHT SECONDS
+ *          the wall clock (which a browser's page reads too), in ms, of each
+ *          repaint of the rectangle; reports within 50 ms of the last are one.
  *
- * The key is sent with XTest, to whichever window has the keyboard, as a
- * keyboard would; the time starts when the R goes down. "Painted" is taken
- * from the X server's DAMAGE reports on the root window, which include
- * drawing into any window: the view is shown when what was drawn after it
- * was mapped covers all of it. Qt's windows have no background of their own
- * (background None), so the mapping itself draws nothing.
- * Needs a display without a window manager (the windows are children of the
- * root, placed where the program puts them).
+ * The key goes by XTest to whichever window has the keyboard. "Painted" is
+ * the union of the DAMAGE reports on the root window (drawing into any
+ * window) since the view was mapped covering all of it; Qt's windows have no
+ * background of their own, so the mapping alone draws nothing. Needs a
+ * display without a window manager.
  */
 #define _GNU_SOURCE
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -54,7 +41,70 @@
 #include <time.h>
 #include <unistd.h>
 
-#include "xwait.h"
+static long long now_us(void)
+{
+    struct timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return ts.tv_sec * 1000000LL + ts.tv_nsec / 1000;
+}
+
+/* Qt sets both the legacy and the UTF-8 name before it maps the window. */
+static int has_title(Display *dpy, Window w, const char *title)
+{
+    int match = 0;
+    char *name = NULL;
+    if (XFetchName(dpy, w, &name) && name) {
+        match = strcmp(name, title) == 0;
+        XFree(name);
+    }
+    if (!match) {
+        Atom type;
+        int format;
+        unsigned long n, after;
+        unsigned char *data = NULL;
+        Atom net_wm_name = XInternAtom(dpy, "_NET_WM_NAME", False);
+        Atom utf8 = XInternAtom(dpy, "UTF8_STRING", False);
+        if (XGetWindowProperty(dpy, w, net_wm_name, 0, 1024, False, utf8, &type, &format, &n,
+                               &after, &data) == Success &&
+            data) {
+            match = strcmp((const char *)data, title) == 0;
+            XFree(data);
+        }
+    }
+    return match;
+}
+
+static long rollup_kb(pid_t pid, const char *key)
+{
+    char path[64], line[256];
+    long value = -1;
+    size_t len = strlen(key);
+    snprintf(path, sizeof path, "/proc/%d/smaps_rollup", (int)pid);
+    FILE *f = fopen(path, "r");
+    if (!f)
+        return -1;
+    while (fgets(line, sizeof line, f)) {
+        if (strncmp(line, key, len) == 0 && line[len] == ':') {
+            value = atol(line + len + 1);
+            break;
+        }
+    }
+    fclose(f);
+    return value;
+}
+
+/* TERM, and KILL if it is still there 2 s later. */
+static void end_child(pid_t pid)
+{
+    kill(pid, SIGTERM);
+    for (int i = 0; i < 200; ++i) {
+        if (waitpid(pid, NULL, WNOHANG) == pid)
+            return;
+        usleep(10000);
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, NULL, 0);
+}
 
 static Display *dpy;
 static int damage_event;
@@ -66,10 +116,10 @@ static const char *view_title;
 static const char *window_title;
 static Window window_seen = None;
 
-static void sleep_ms(int ms)
-{
-    usleep((useconds_t)ms * 1000);
-}
+static void sleep_ms(int ms) { usleep((useconds_t)ms * 1000); }
+/* A window may be gone by the time it is asked about (a view closed, or
+   moved by a screen change): that is no reason to stop watching. */
+static int ignore_error(Display *d, XErrorEvent *e) { return (void)d, (void)e, 0; }
 
 static void handle(XEvent *ev)
 {
@@ -77,7 +127,7 @@ static void handle(XEvent *ev)
         Window w = ev->xmap.window;
         if (window_title && window_seen == None && has_title(dpy, w, window_title))
             window_seen = w;
-        if (w == view || has_title(dpy, w, view_title)) {
+        if (w == view || (view_title && has_title(dpy, w, view_title))) {
             XWindowAttributes a;
             view = w;
             view_mapped = 1;
@@ -118,25 +168,9 @@ static int wait_for(int (*done)(void), long long timeout_us)
 {
     long long end = now_us() + timeout_us;
     while (!done()) {
-        if (now_us() > end)
+        long long left = end - now_us();
+        if (left < 0)
             return 1;
-        if (!XPending(dpy)) {
-            struct pollfd pfd = {ConnectionNumber(dpy), POLLIN, 0};
-            poll(&pfd, 1, 20);
-            continue;
-        }
-        XEvent ev;
-        XNextEvent(dpy, &ev);
-        handle(&ev);
-    }
-    return 0;
-}
-
-/* Handles events until the given time. */
-static void pump_until(long long deadline)
-{
-    long long left;
-    while ((left = deadline - now_us()) > 0) {
         if (!XPending(dpy)) {
             struct pollfd pfd = {ConnectionNumber(dpy), POLLIN, 0};
             poll(&pfd, 1, (int)(left / 1000 < 20 ? left / 1000 + 1 : 20));
@@ -146,20 +180,15 @@ static void pump_until(long long deadline)
         XNextEvent(dpy, &ev);
         handle(&ev);
     }
+    return 0;
 }
 
-static int is_mapped(void)
-{
-    return view_mapped;
-}
-static int is_unmapped(void)
-{
-    return !view_mapped;
-}
-static int window_mapped(void)
-{
-    return window_seen != None;
-}
+static int never(void) { return 0; }
+static int is_mapped(void) { return view_mapped; }
+static int is_unmapped(void) { return !view_mapped; }
+static int window_mapped(void) { return window_seen != None; }
+/* Handles events until the given time. */
+static void pump_until(long long deadline) { wait_for(never, deadline - now_us()); }
 
 /* Ctrl+R, as a keyboard would send it; returns when the R went down. */
 static long long ctrl_r(void)
@@ -176,18 +205,6 @@ static long long ctrl_r(void)
     return t;
 }
 
-static void end_child(pid_t pid)
-{
-    kill(pid, SIGTERM);
-    for (int i = 0; i < 200; ++i) {
-        if (waitpid(pid, NULL, WNOHANG) == pid)
-            return;
-        usleep(10000);
-    }
-    kill(pid, SIGKILL);
-    waitpid(pid, NULL, 0);
-}
-
 static pid_t start(char **program)
 {
     pid_t pid = fork();
@@ -197,11 +214,11 @@ static pid_t start(char **program)
         _exit(127);
     }
     if (pid < 0) {
-        perror("roomwait: fork");
+        perror("xwatch: fork");
         return -1;
     }
     if (wait_for(window_mapped, 30000000LL)) {
-        fprintf(stderr, "roomwait: no window titled '%s' within 30 s\n", window_title);
+        fprintf(stderr, "xwatch: no window titled '%s' within 30 s\n", window_title);
         end_child(pid);
         return -1;
     }
@@ -219,6 +236,13 @@ static int alive(int ms, char **program)
     return 0;
 }
 
+static int give_up(pid_t pid, const char *what)
+{
+    fprintf(stderr, "xwatch: '%s' %s\n", view_title, what);
+    end_child(pid);
+    return 1;
+}
+
 static int launch(int opens, char **program)
 {
     long long t0 = now_us();
@@ -227,30 +251,22 @@ static int launch(int opens, char **program)
         return 1;
     long long mapped_at = now_us();
     sleep_ms(500);
-    printf("startup_us=%lld rss_kb=%ld", mapped_at - t0, rollup_kb(pid, "Rss"));
+    printf("startup_us=%lld rss_kb=%ld pss_kb=%ld", mapped_at - t0, rollup_kb(pid, "Rss"),
+           rollup_kb(pid, "Pss"));
     for (int k = 1; k <= opens; ++k) {
         long long t = ctrl_r();
-        if (wait_for(is_mapped, 10000000LL)) {
-            fprintf(stderr, "roomwait: '%s' not mapped within 10 s of Ctrl+R\n", view_title);
-            end_child(pid);
-            return 1;
-        }
+        if (wait_for(is_mapped, 10000000LL))
+            return give_up(pid, "not mapped within 10 s of Ctrl+R");
         long long mapped = now_us();
-        if (wait_for(view_painted, 10000000LL)) {
-            fprintf(stderr, "roomwait: '%s' not painted all over within 10 s\n", view_title);
-            end_child(pid);
-            return 1;
-        }
+        if (wait_for(view_painted, 10000000LL))
+            return give_up(pid, "not painted all over within 10 s");
         printf(" open%d_map_us=%lld open%d_us=%lld", k, mapped - t, k, now_us() - t);
         sleep_ms(300);
         if (k == 1)
             printf(" view_rss_kb=%ld", rollup_kb(pid, "Rss"));
         ctrl_r();
-        if (wait_for(is_unmapped, 10000000LL)) {
-            fprintf(stderr, "roomwait: '%s' still mapped 10 s after Ctrl+R\n", view_title);
-            end_child(pid);
-            return 1;
-        }
+        if (wait_for(is_unmapped, 10000000LL))
+            return give_up(pid, "still mapped 10 s after Ctrl+R");
         sleep_ms(300);
         if (k == 1)
             printf(" closed_rss_kb=%ld closed_alive_ms=%lld", rollup_kb(pid, "Rss"),
@@ -355,44 +371,79 @@ static int cycles(int n, long long spread_us, pid_t pid, int screens, const char
     return 0;
 }
 
+static double wall_ms(void)
+{
+    struct timespec ts;
+    clock_gettime(CLOCK_REALTIME, &ts);
+    return (double)ts.tv_sec * 1000.0 + (double)ts.tv_nsec / 1e6;
+}
+
+static int paints(int x, int y, int w, int h, double seconds)
+{
+    const double end = wall_ms() + seconds * 1000.0;
+    double last = 0;
+    while (wall_ms() < end) {
+        if (!XPending(dpy)) {
+            struct pollfd p = {ConnectionNumber(dpy), POLLIN, 0};
+            poll(&p, 1, 100);
+            continue;
+        }
+        XEvent ev;
+        XNextEvent(dpy, &ev);
+        if (ev.type != damage_event + XDamageNotify)
+            continue;
+        const double at = wall_ms();
+        const XRectangle r = ((XDamageNotifyEvent *)&ev)->area;
+        if (r.x >= x + w || r.y >= y + h || r.x + r.width <= x || r.y + r.height <= y)
+            continue;
+        if (at - last > 50) {
+            printf("%.3f\n", at);
+            fflush(stdout);
+        }
+        last = at;
+    }
+    return 0;
+}
+
 int main(int argc, char *argv[])
 {
     int launching = argc >= 6 && strcmp(argv[1], "launch") == 0;
     int living = argc >= 5 && strcmp(argv[1], "alive") == 0;
     int cycling = (argc == 6 || argc == 9) && strcmp(argv[1], "cycles") == 0;
-    if (!launching && !living && !cycling) {
-        fprintf(stderr,
-                "usage: roomwait launch WINDOW_TITLE VIEW_TITLE OPENS PROGRAM [ARGS...]\n"
-                "       roomwait alive WINDOW_TITLE MS PROGRAM [ARGS...]\n"
-                "       roomwait cycles VIEW_TITLE CYCLES SPREAD_MS PID"
-                " [SCREENS REMOVE_CMD ADD_CMD]\n");
+    int painting = argc == 7 && strcmp(argv[1], "paints") == 0;
+    if (!launching && !living && !cycling && !painting) {
+        fprintf(stderr, "usage: xwatch launch|alive|cycles|paints ... (see its source)\n");
         return 2;
     }
     dpy = XOpenDisplay(NULL);
     if (!dpy) {
-        fprintf(stderr, "roomwait: cannot open display\n");
+        fprintf(stderr, "xwatch: cannot open display\n");
         return 1;
     }
     int damage_error, ev, err, major, minor;
     if (!XDamageQueryExtension(dpy, &damage_event, &damage_error) ||
         !XTestQueryExtension(dpy, &ev, &err, &major, &minor)) {
-        fprintf(stderr, "roomwait: the X server lacks DAMAGE or XTEST\n");
+        fprintf(stderr, "xwatch: the X server lacks DAMAGE or XTEST\n");
         return 1;
     }
     painted = XCreateRegion();
+    XSetErrorHandler(ignore_error);
     XSelectInput(dpy, DefaultRootWindow(dpy), SubstructureNotifyMask);
-    XDamageCreate(dpy, DefaultRootWindow(dpy), XDamageReportRawRectangles);
+    /* Only where painting is watched: reports cost the server work. */
+    if (!living && !(launching && atoi(argv[4]) == 0))
+        XDamageCreate(dpy, DefaultRootWindow(dpy), XDamageReportRawRectangles);
     XSync(dpy, False);
 
     int status;
     if (launching) {
         window_title = argv[2];
-        view_title = argv[3];
+        view_title = atoi(argv[4]) > 0 ? argv[3] : NULL;
         status = launch(atoi(argv[4]), argv + 5);
     } else if (living) {
         window_title = argv[2];
-        view_title = "";
         status = alive(atoi(argv[3]), argv + 4);
+    } else if (painting) {
+        status = paints(atoi(argv[2]), atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), atof(argv[6]));
     } else {
         view_title = argv[2];
         /* The view may be open already: find it among the root's children. */
