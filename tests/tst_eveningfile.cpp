@@ -70,9 +70,10 @@ void tst_EveningFile::file_data()
     const QString owls = QStringLiteral("1 Owls 12.0.......4 2026-12-08T20:15:00+01:00 next 3");
     QTest::newRow("read, written and read again") << "load" << Kept << owls;
     QTest::newRow("no file yet") << "load" << QByteArray() << " next 1";
-    QTest::newRow("a name of 200 characters")
-        << "load" << keptWith("\"Owls\"", '"' + QByteArray(200, 'o') + '"')
-        << QString(owls).replace(QStringLiteral("Owls"), QString(200, u'o'));
+    const int longest = EveningLimits::MaxNameLength;
+    QTest::newRow("a name of the longest")
+        << "load" << keptWith("\"Owls\"", '"' + QByteArray(longest, 'o') + '"')
+        << QString(owls).replace(QStringLiteral("Owls"), QString(longest, u'o'));
     QTest::newRow("new evening: the old file kept under its date") << "new" << Kept << " next 1";
     QTest::newRow("a folder that cannot be made") << "blocked" << QByteArray() << " next 1";
 
@@ -92,7 +93,7 @@ void tst_EveningFile::file_data()
         {"a minute of 1.5", keptWith("[1, 2", "[1.5, 2")},
         {"eleven minutes", keptWith("[1, 2, null", "[1, 2")},
         {"no time filed", keptWith("2026-12-08T20:15:00+01:00", "")},
-        {"a name of 201 characters", keptWith("\"Owls\"", '"' + QByteArray(201, 'o') + '"')},
+        {"a name one too long", keptWith("\"Owls\"", '"' + QByteArray(longest + 1, 'o') + '"')},
         {"a name with a line break", keptWith("\"Owls\"", "\"Ow\\nls\"")},
         {"a name of a million characters", keptWith("Owls", QByteArray(1'000'000, 'o'))},
         {"over 1 MB", Kept + QByteArray(EveningLimits::MaxFileBytes, ' ')},

@@ -8,7 +8,8 @@
 
 QString FiledTeam::displayName() const
 {
-    if (name.trimmed().isEmpty()) {
+    // Asked for every team at every change: no trimmed copy.
+    if (std::all_of(name.begin(), name.end(), [](QChar c) { return c.isSpace(); })) {
         return QCoreApplication::translate("Evening", "Team %1").arg(number);
     }
     return name;

@@ -49,8 +49,10 @@ struct Standing
 };
 
 namespace EveningLimits {
-// Longer names are cut; the file refuses longer ones.
-constexpr int MaxNameLength = 200;
+// Longer names are cut; the file refuses longer ones. A team's name, not a
+// paragraph: and 200 teams of the longest names in three-byte characters stay
+// within 100 KB of file.
+constexpr int MaxNameLength = 100;
 // Far beyond any quiz night, and what keeps the file well under
 // MaxFileBytes with the longest names.
 constexpr int MaxTeams = 500;
