@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "evening/evening.h"
 #include "evening/eveningcsv.h"
+#include "evening/standingsmodel.h"
 
 #include <QTest>
 
@@ -29,19 +30,17 @@ QString shown(const ScoreSheet &sheet, const QString &name)
     return text;
 }
 
-// "rank name total c1/c2/c3/c4 | ..."
-QString standingsText(const QList<Standing> &standings)
+// The standings table's rows as a view shows them: "rank team total and the
+// answers in each minute | ...".
+QString standingsText(const StandingsModel &model)
 {
     QStringList rows;
-    for (const Standing &s : standings) {
-        rows << QStringLiteral("%1 %2 %3 %4/%5/%6/%7")
-                    .arg(s.rank)
-                    .arg(s.team)
-                    .arg(s.total)
-                    .arg(s.perMinute[0])
-                    .arg(s.perMinute[1])
-                    .arg(s.perMinute[2])
-                    .arg(s.perMinute[3]);
+    for (int row = 0; row < model.rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model.columnCount(); ++column) {
+            cells << model.index(row, column).data().toString();
+        }
+        rows << cells.join(u' ');
     }
     return rows.join(QStringLiteral(" | "));
 }
@@ -55,20 +54,16 @@ QList<QStringList> parseCsv(const QString &text)
     const auto next = [&](qsizetype i) { return i + 1 < text.size() ? text[i + 1] : QChar(); };
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (quoted) {
-            if (c == u'"' && next(i) == u'"') {
-                field += c;
-                ++i;
-            } else if (c == u'"') {
-                quoted = false;
+        if (c == u'"' && (quoted || field.isEmpty())) {
+            // A doubled quote inside quotes is one quote.
+            if (quoted && next(i) == u'"') {
+                field += text[i++];
             } else {
-                field += c;
+                quoted = !quoted;
             }
-        } else if (c == u'"' && field.isEmpty()) {
-            quoted = true;
-        } else if (c == u',') {
+        } else if (!quoted && c == u',') {
             rows.back() << std::exchange(field, {});
-        } else if (c == u'\r' && next(i) == u'\n') {
+        } else if (!quoted && c == u'\r' && next(i) == u'\n') {
             rows.back() << std::exchange(field, {});
             rows.append(QStringList{});
             ++i;
@@ -106,61 +101,66 @@ void tst_Evening::steps_data()
     QTest::newRow("ranked by total, ties share a rank in filing order")
         << "file Cats 3.3.........; file Ants 11..........; file Bees 1...........; "
            "file Dogs 4..........."
-        << "1 Ants 32 2/0/0/0 | 2 Cats 16 0/0/2/0 | 2 Bees 16 1/0/0/0 | 4 Dogs 4 0/0/0/1" << empty;
+        << "1 Ants 32 2 0 0 0 | 2 Cats 16 0 0 2 0 | 2 Bees 16 1 0 0 0 | 4 Dogs 4 0 0 0 1" << empty;
     QTest::newRow("an untouched sheet is not filed, a slider set back to 0 is")
         << "!file - ............; file - 2...........; file - 0...........; !next"
-        << "1 Team 1 12 0/1/0/0 | 2 Team 2 0 0/0/0/0" << empty;
+        << "1 Team 1 12 0 1 0 0 | 2 Team 2 0 0 0 0 0" << empty;
     QTest::newRow("undoing a filing hands the sheet back as it was")
         << "file Owls 12.0........; undo"
         << ""
         << "Owls:12.0........";
     QTest::newRow("redoing it files it again") << "file Owls 12.0........; undo; redo"
-                                               << "1 Owls 28 1/1/0/0" << empty;
+                                               << "1 Owls 28 1 1 0 0" << empty;
     QTest::newRow("an undone filing's number goes to the next sheet")
         << "file - 1...........; file - 2...........; undo; set 1 0; next"
-        << "1 Team 1 16 1/0/0/0 | 2 Team 2 0 0/0/0/0" << empty;
+        << "1 Team 1 16 1 0 0 0 | 2 Team 2 0 0 0 0 0" << empty;
     QTest::newRow("rename, and undo a second rename")
         << "file Owls 1...........; file - 2...........; rename 2 Larks; rename 1 -; undo; "
            "!rename 2 Larks; !rename 9 Kites"
-        << "1 Owls 16 1/0/0/0 | 2 Larks 12 0/1/0/0" << empty;
+        << "1 Owls 16 1 0 0 0 | 2 Larks 12 0 1 0 0" << empty;
     QTest::newRow("renamed to nothing is called by its number")
         << "file Owls 1...........; rename 1 -"
-        << "1 Team 1 16 1/0/0/0" << empty;
+        << "1 Team 1 16 1 0 0 0" << empty;
     QTest::newRow("remove; its number is not given again")
         << "file - 1...........; file - 2...........; remove 1; undo; redo; !remove 1; "
            "file - 3..........."
-        << "1 Team 2 12 0/1/0/0 | 2 Team 3 8 0/0/1/0" << empty;
+        << "1 Team 2 12 0 1 0 0 | 2 Team 3 8 0 0 1 0" << empty;
     QTest::newRow("undoing a removal puts the team back in its place")
         << "file A 4...........; file B 4...........; file C 4...........; remove 2; undo"
-        << "1 A 4 0/0/0/1 | 1 B 4 0/0/0/1 | 1 C 4 0/0/0/1" << empty;
+        << "1 A 4 0 0 0 1 | 1 B 4 0 0 0 1 | 1 C 4 0 0 0 1" << empty;
     QTest::newRow("a reopened team is out of the standings, its sheet in the window")
         << "file A 4...........; file B 4.0.........; reopen 2; !remove 2; !rename 2 X"
-        << "1 A 4 0/0/0/1"
+        << "1 A 4 0 0 0 1"
         << "B:4.0.........";
     QTest::newRow("corrected and filed again into its place")
         << "file A 4...........; file B 4...........; file C 4...........; reopen 1; next; "
            "reopen 2; set 2 1; next"
-        << "1 B 20 1/0/0/1 | 2 A 4 0/0/0/1 | 2 C 4 0/0/0/1" << empty;
+        << "1 B 20 1 0 0 1 | 2 A 4 0 0 0 1 | 2 C 4 0 0 0 1" << empty;
     QTest::newRow("an unnamed reopened team keeps its number")
         << "file - 4...........; file - 3...........; reopen 1; next; file - 1..........."
-        << "1 Team 3 16 1/0/0/0 | 2 Team 2 8 0/0/1/0 | 3 Team 1 4 0/0/0/1" << empty;
+        << "1 Team 3 16 1 0 0 0 | 2 Team 2 8 0 0 1 0 | 3 Team 1 4 0 0 0 1" << empty;
     QTest::newRow("undoing a filing again reopens the corrected sheet")
         << "file A 4...........; file B 4...........; reopen 2; set 2 1; next; undo"
-        << "1 A 4 0/0/0/1"
+        << "1 A 4 0 0 0 1"
         << "B:41..........";
     QTest::newRow("undoing a reopening clears the window")
         << "file A 4...........; file B 4...........; reopen 2; set 2 1; next; undo; undo"
-        << "1 A 4 0/0/0/1 | 1 B 4 0/0/0/1" << empty;
+        << "1 A 4 0 0 0 1 | 1 B 4 0 0 0 1" << empty;
     QTest::newRow("no reopening over a touched sheet, nor of a team not there")
         << "file A 1...........; set 3 2; !reopen 1; !reopen 7; next; reopen 1; !reopen 2"
-        << "1 Team 2 12 0/1/0/0"
+        << "1 Team 2 12 0 1 0 0"
         << "A:1...........";
+    QTest::newRow("a new evening starts at Team 1 with nothing to undo")
+        << "file A 4...........; reopen 1; new; !next; file - 1...........; "
+           "file - 2...........; undo; undo; undo; redo"
+        << "1 Team 1 16 1 0 0 0" << empty;
 }
 
 void tst_Evening::steps()
 {
     QFETCH(QString, steps);
     Evening evening;
+    StandingsModel standings(evening);
     ScoreSheet sheet;
     QString name;
     connect(&evening, &Evening::sheetHandedBack, this, [&](const ScoreSheet &s, const QString &n) {
@@ -182,6 +182,8 @@ void tst_Evening::steps()
             done = evening.fileSheet(sheet, name, when = when.addSecs(60));
         } else if (word[0] == u"set") {
             sheet.setAnswer(word[1].toInt(), word[2].toInt());
+        } else if (word[0] == u"new") {
+            evening.startNew();
         } else if (word[0] == u"undo") {
             evening.undoStack()->undo();
         } else if (word[0] == u"redo") {
@@ -197,7 +199,7 @@ void tst_Evening::steps()
         }
         QVERIFY2(done != refused, qPrintable(step));
     }
-    QTEST(standingsText(evening.standings()), "standings");
+    QTEST(standingsText(standings), "standings");
     QTEST(shown(sheet, name), "window");
 }
 

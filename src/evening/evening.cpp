@@ -158,7 +158,12 @@ void Evening::restore(const EveningData &data)
 void Evening::startNew()
 {
     emit startingNew();
+    const bool reopened = m_reopened != 0;
     restore(EveningData{});
+    // A sheet being corrected belongs to the evening that ended.
+    if (reopened) {
+        emit sheetHandedBack(ScoreSheet{}, QString());
+    }
 }
 
 void Evening::apply(const State &state)

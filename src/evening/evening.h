@@ -55,8 +55,9 @@ public:
 
     // The evening as it was kept (at start-up); nothing to undo.
     void restore(const EveningData &data);
-    // "New evening": empty, nothing to undo. startingNew() first, while
-    // data() is still the evening that ends.
+    // "New evening": empty, nothing to undo; a reopened sheet leaves the
+    // window. startingNew() first, while data() is still the evening that
+    // ends.
     void startNew();
 
 signals:

@@ -53,7 +53,8 @@ public:
     // used (then set aside).
     EveningData load();
     // load() into the evening, then a write after each of its changes, and
-    // the file that ends kept on "New evening".
+    // the file that ends kept on "New evening". Connect problem() first: a
+    // file set aside is said from here.
     void follow(Evening &evening);
 
     void save(const EveningData &data);
