@@ -114,9 +114,8 @@ void tst_EveningFile::file()
         put(dir.filePath(QStringLiteral("file")), "");
         folder = dir.filePath(QStringLiteral("file/evening"));
     }
-    const QString path = folder + QLatin1String("/evening.json");
     if (!kept.isNull()) {
-        put(path, kept);
+        put(folder + QLatin1String("/evening.json"), kept);
     }
     // The first name for setting the file aside is taken.
     const QString today = QDate::currentDate().toString(Qt::ISODate);
@@ -153,7 +152,6 @@ void tst_EveningFile::file()
     }
     store.reset();
     const EveningData again = EveningStore(folder).load();
-    QCOMPARE(again.teams.size(), evening.data().teams.size());
     QCOMPARE(listed(again), listed(evening.data()));
 }
 
