@@ -130,9 +130,8 @@ bool Evening::renameTeam(int number, const QString &name)
     }
     State after{m_data, m_reopened};
     after.data.teams[i].name = kept;
-    auto *step = new EveningStep(this, tr("Rename %1").arg(m_data.teams[i].displayName()),
-                                 State{m_data, m_reopened}, after, {}, {});
-    m_undo.push(step);
+    m_undo.push(new EveningStep(this, tr("Rename %1").arg(m_data.teams[i].displayName()),
+                                State{m_data, m_reopened}, after, {}, {}));
     return true;
 }
 
