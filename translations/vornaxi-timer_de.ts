@@ -167,6 +167,44 @@
     </message>
 </context>
 <context>
+    <name>Evening</name>
+    <message>
+        <source>File %1</source>
+        <translation>%1 ablegen</translation>
+    </message>
+    <message>
+        <source>Reopen %1</source>
+        <translation>%1 wieder öffnen</translation>
+    </message>
+    <message>
+        <source>Rename %1</source>
+        <translation>%1 umbenennen</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>Team %1</source>
+        <translation>Team %1</translation>
+    </message>
+</context>
+<context>
+    <name>EveningStore</name>
+    <message>
+        <source>The evening&apos;s file could not be used. It was kept as %1, and a new evening has begun.</source>
+        <translation>Die Datei des Abends war nicht zu gebrauchen. Sie wurde als %1 aufbewahrt, und ein neuer Abend hat begonnen.</translation>
+    </message>
+    <message>
+        <source>The evening&apos;s file %1 could not be used, nor be set aside. A new evening has begun, but nothing of it will be saved.</source>
+        <translation>Die Datei des Abends %1 war nicht zu gebrauchen und ließ sich nicht beiseitelegen. Ein neuer Abend hat begonnen, aber nichts davon wird gespeichert.</translation>
+    </message>
+    <message>
+        <source>The evening cannot be saved in %1. It goes on, but only until the program ends.</source>
+        <translation>Der Abend kann nicht in %1 gespeichert werden. Er geht weiter, aber nur, bis das Programm endet.</translation>
+    </message>
+</context>
+<context>
     <name>Library</name>
     <message>
         <source>%1 was not found or could not be loaded</source>
@@ -311,6 +349,26 @@
     <message>
         <source>The clock is stopped</source>
         <translation>Die Uhr steht</translation>
+    </message>
+</context>
+<context>
+    <name>StandingsModel</name>
+    <message>
+        <source>Rank</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Minute %1</source>
+        <extracomment>A column&apos;s caption: how many questions a team answered in that minute; keep it short</extracomment>
+        <translation>Minute %1</translation>
     </message>
 </context>
 <context>

@@ -167,6 +167,44 @@
     </message>
 </context>
 <context>
+    <name>Evening</name>
+    <message>
+        <source>File %1</source>
+        <translation>Archivar %1</translation>
+    </message>
+    <message>
+        <source>Reopen %1</source>
+        <translation>Reabrir %1</translation>
+    </message>
+    <message>
+        <source>Rename %1</source>
+        <translation>Renombrar %1</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Quitar %1</translation>
+    </message>
+    <message>
+        <source>Team %1</source>
+        <translation>Equipo %1</translation>
+    </message>
+</context>
+<context>
+    <name>EveningStore</name>
+    <message>
+        <source>The evening&apos;s file could not be used. It was kept as %1, and a new evening has begun.</source>
+        <translation>No se pudo usar el archivo de la velada. Se ha guardado como %1 y ha empezado una velada nueva.</translation>
+    </message>
+    <message>
+        <source>The evening&apos;s file %1 could not be used, nor be set aside. A new evening has begun, but nothing of it will be saved.</source>
+        <translation>No se pudo usar el archivo de la velada %1 ni apartarlo. Ha empezado una velada nueva, pero no se guardará nada de ella.</translation>
+    </message>
+    <message>
+        <source>The evening cannot be saved in %1. It goes on, but only until the program ends.</source>
+        <translation>La velada no se puede guardar en %1. Sigue, pero solo hasta que termine el programa.</translation>
+    </message>
+</context>
+<context>
     <name>Library</name>
     <message>
         <source>%1 was not found or could not be loaded</source>
@@ -311,6 +349,26 @@
     <message>
         <source>The clock is stopped</source>
         <translation>El reloj está parado</translation>
+    </message>
+</context>
+<context>
+    <name>StandingsModel</name>
+    <message>
+        <source>Rank</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Minute %1</source>
+        <extracomment>A column&apos;s caption: how many questions a team answered in that minute; keep it short</extracomment>
+        <translation>Minuto %1</translation>
     </message>
 </context>
 <context>

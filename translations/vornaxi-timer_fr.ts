@@ -167,6 +167,44 @@
     </message>
 </context>
 <context>
+    <name>Evening</name>
+    <message>
+        <source>File %1</source>
+        <translation>Classer %1</translation>
+    </message>
+    <message>
+        <source>Reopen %1</source>
+        <translation>Rouvrir %1</translation>
+    </message>
+    <message>
+        <source>Rename %1</source>
+        <translation>Renommer %1</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Retirer %1</translation>
+    </message>
+    <message>
+        <source>Team %1</source>
+        <translation>Équipe %1</translation>
+    </message>
+</context>
+<context>
+    <name>EveningStore</name>
+    <message>
+        <source>The evening&apos;s file could not be used. It was kept as %1, and a new evening has begun.</source>
+        <translation>Le fichier de la soirée était inutilisable. Il a été conservé sous le nom %1, et une nouvelle soirée a commencé.</translation>
+    </message>
+    <message>
+        <source>The evening&apos;s file %1 could not be used, nor be set aside. A new evening has begun, but nothing of it will be saved.</source>
+        <translation>Le fichier de la soirée %1 était inutilisable et n&apos;a pas pu être mis de côté. Une nouvelle soirée a commencé, mais rien n&apos;en sera enregistré.</translation>
+    </message>
+    <message>
+        <source>The evening cannot be saved in %1. It goes on, but only until the program ends.</source>
+        <translation>La soirée ne peut pas être enregistrée dans %1. Elle continue, mais seulement jusqu&apos;à la fin du programme.</translation>
+    </message>
+</context>
+<context>
     <name>Library</name>
     <message>
         <source>%1 was not found or could not be loaded</source>
@@ -311,6 +349,26 @@
     <message>
         <source>The clock is stopped</source>
         <translation>L&apos;horloge est arrêtée</translation>
+    </message>
+</context>
+<context>
+    <name>StandingsModel</name>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Équipe</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Minute %1</source>
+        <extracomment>A column&apos;s caption: how many questions a team answered in that minute; keep it short</extracomment>
+        <translation>Minute %1</translation>
     </message>
 </context>
 <context>

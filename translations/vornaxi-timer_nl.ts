@@ -167,6 +167,44 @@
     </message>
 </context>
 <context>
+    <name>Evening</name>
+    <message>
+        <source>File %1</source>
+        <translation>%1 opslaan</translation>
+    </message>
+    <message>
+        <source>Reopen %1</source>
+        <translation>%1 heropenen</translation>
+    </message>
+    <message>
+        <source>Rename %1</source>
+        <translation>%1 hernoemen</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 verwijderen</translation>
+    </message>
+    <message>
+        <source>Team %1</source>
+        <translation>Team %1</translation>
+    </message>
+</context>
+<context>
+    <name>EveningStore</name>
+    <message>
+        <source>The evening&apos;s file could not be used. It was kept as %1, and a new evening has begun.</source>
+        <translation>Het bestand van de avond was onbruikbaar. Het is bewaard als %1, en een nieuwe avond is begonnen.</translation>
+    </message>
+    <message>
+        <source>The evening&apos;s file %1 could not be used, nor be set aside. A new evening has begun, but nothing of it will be saved.</source>
+        <translation>Het bestand van de avond %1 was onbruikbaar en kon niet opzij worden gezet. Een nieuwe avond is begonnen, maar er wordt niets van opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The evening cannot be saved in %1. It goes on, but only until the program ends.</source>
+        <translation>De avond kan niet in %1 worden opgeslagen. Hij gaat door, maar alleen tot het programma eindigt.</translation>
+    </message>
+</context>
+<context>
     <name>Library</name>
     <message>
         <source>%1 was not found or could not be loaded</source>
@@ -311,6 +349,26 @@
     <message>
         <source>The clock is stopped</source>
         <translation>De klok staat stil</translation>
+    </message>
+</context>
+<context>
+    <name>StandingsModel</name>
+    <message>
+        <source>Rank</source>
+        <translation>Plaats</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totaal</translation>
+    </message>
+    <message>
+        <source>Minute %1</source>
+        <extracomment>A column&apos;s caption: how many questions a team answered in that minute; keep it short</extracomment>
+        <translation>Minuut %1</translation>
     </message>
 </context>
 <context>
