@@ -106,7 +106,8 @@ std::optional<EveningData> EveningFile::fromJson(const QByteArray &json)
         return std::nullopt;
     }
     EveningData data;
-    for (const QJsonValue &value : teams.toArray()) {
+    const QJsonArray all = teams.toArray();
+    for (const QJsonValue value : all) {
         const int last = data.teams.isEmpty() ? 0 : data.teams.back().number;
         const auto team = teamFromJson(value, last);
         if (!team) {

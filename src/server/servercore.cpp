@@ -18,22 +18,23 @@ using namespace ServerLimits;
 namespace {
 
 // Where a request to be served stands between libmicrohttpd's calls for it.
-// Kept in the request's own pointer, which the library hands back at each
-// call and sets to null before the first.
-enum class Stage : std::uintptr_t {
-    New = 0,
+// The request's own pointer, which the library hands back at each call and
+// sets to null before the first, points at one of these constants.
+enum class Stage {
+    New,
     HeadersSeen,
     BodySent,
 };
+constexpr Stage stages[] = {Stage::New, Stage::HeadersSeen, Stage::BodySent};
 
 Stage stageOf(void *const *requestContext)
 {
-    return Stage(reinterpret_cast<std::uintptr_t>(*requestContext));
+    return *requestContext ? *static_cast<const Stage *>(*requestContext) : Stage::New;
 }
 
 void setStage(void **requestContext, Stage stage)
 {
-    *requestContext = reinterpret_cast<void *>(static_cast<std::uintptr_t>(stage));
+    *requestContext = const_cast<Stage *>(&stages[static_cast<int>(stage)]);
 }
 
 // Paths are compared exactly as sent: a percent sign is simply not found,
