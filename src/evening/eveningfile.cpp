@@ -16,7 +16,7 @@
 
 namespace {
 const QString FileName = QStringLiteral("evening.json");
-const QString Format = QStringLiteral("vornaxi-timer evening");
+const QString Format = QStringLiteral("vornaxi-timer evening"); // not translated
 
 std::optional<int> integer(const QJsonValue &value, int lowest, int highest)
 {
