@@ -73,6 +73,7 @@ row() {
 # five beeps, stamped in ms, against 240 s within GOAL_MS and 60 s gaps within
 # 20 ms; given ONSET_MS, the first beep's onset after its click, within 50 ms
 period_row() {
+    [ -n "$2" ] || { row "$1" "no $3 recorded (see the output above)" "5 $3 60 s apart" "" "" no; return; }
     local t n span gaps="" met=yes i g
     IFS=, read -ra t <<<"$2"
     n=${#t[@]}

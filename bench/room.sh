@@ -42,16 +42,9 @@ done
 collect "$E2E_WORK/opens"
 
 # ---- running: the program's view and the floor's window open in turns ----------
-# toggle WINDOW_ID TITLE up|down: Ctrl+R to that window (given the keyboard
+# toggle WINDOW_ID TITLE up|gone: Ctrl+R to that window (given the keyboard
 # as a window manager would, none being there), until TITLE is mapped or gone
-toggle() {
-    xdotool windowfocus "$1" key ctrl+r
-    if [ "$3" = up ]; then
-        poll_until 5000 window_up "$2" || die "'$2' did not open"
-    else
-        poll_until 5000 window_gone "$2" || die "'$2' did not close"
-    fi
-}
+toggle() { xdotool windowfocus "$1" key ctrl+r && poll_until 5000 "window_$3" "$2" || die "'$2' not $3"; }
 start_app "$APP_BIN"
 PROGRAM_PID=$APP_PID PROGRAM_WIN=$APP_WIN
 # The floor's small window beside the program's, not over it.
@@ -69,14 +62,14 @@ for _ in $(seq "$ROUNDS"); do
     a=$(cpu_ns "$PROGRAM_PID")
     sleep "$PHASE_S"
     with+=($(($(cpu_ns "$PROGRAM_PID") - a)))
-    toggle "$PROGRAM_WIN" "$ROOM_TITLE" down
+    toggle "$PROGRAM_WIN" "$ROOM_TITLE" gone
     toggle "$FLOOR_WIN" "$FLOOR_ROOM_TITLE" up
     sleep 1
     a=$(cpu_ns "$PROGRAM_PID") f=$(cpu_ns "$FLOOR_PID")
     sleep "$PHASE_S"
     without+=($(($(cpu_ns "$PROGRAM_PID") - a)))
     floor+=($(($(cpu_ns "$FLOOR_PID") - f)))
-    toggle "$FLOOR_WIN" "$FLOOR_ROOM_TITLE" down
+    toggle "$FLOOR_WIN" "$FLOOR_ROOM_TITLE" gone
 done
 app_running || die "the program ended before the running phases did"
 put running_phase_s "$PHASE_S"

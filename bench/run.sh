@@ -15,7 +15,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 PARTS=(
     "window default the tick scheduler, the program's window, CPU and memory: 6 min; --full
-        40 min, with three whole periods, through a sound server, a sound card, as X bells"
+        30 min, with a whole period through a sound server"
     "room full the room's view on a 3840x2160 screen: 15 min"
     "web root the clock on phones and tablets, in a network namespace, as root: 10 min"
     "timing root click to tone through a sound server, the minute's bell while printing stalls, as root: 3 min"

@@ -23,54 +23,7 @@
 #include <thread>
 #include <vector>
 
-namespace {
-
-using Clock = std::chrono::steady_clock;
-using std::chrono::microseconds;
-using std::chrono::milliseconds;
-
-struct Run
-{
-    milliseconds interval{100};
-    int ticks = 240;
-    int stallAt = 0; // 0: no stall
-    milliseconds stall{0};
-};
-
-long long us(Clock::duration d)
-{
-    return std::chrono::duration_cast<microseconds>(d).count();
-}
-
-void report(const Run &run, const std::vector<Clock::duration> &at, Clock::duration stallEnd)
-{
-    std::vector<long long> late;
-    for (std::size_t i = 0; i < at.size(); ++i) {
-        late.push_back(us(at[i] - run.interval * static_cast<int>(i + 1)));
-    }
-    std::vector<long long> sorted = late;
-    std::sort(sorted.begin(), sorted.end());
-    const long long median = sorted[sorted.size() / 2];
-
-    const Clock::duration endDue = run.interval * run.ticks;
-    const auto deliveredByEnd =
-        std::count_if(at.begin(), at.end(), [&](auto t) { return t <= endDue + run.interval / 2; });
-
-    long long afterStall = 0;
-    if (run.stallAt > 0) {
-        for (std::size_t i = 0; i < at.size(); ++i) {
-            if (run.interval * static_cast<int>(i + 1) > stallEnd) {
-                afterStall = late[i];
-                break;
-            }
-        }
-    }
-    std::printf("median=%lld\nmax=%lld\nend=%lld\nlost=%lld\nafter_stall=%lld\n", median,
-                sorted.back(), late.back(), static_cast<long long>(run.ticks - deliveredByEnd),
-                afterStall);
-}
-
-} // namespace
+using namespace std::chrono;
 
 int main(int argc, char *argv[])
 {
@@ -80,56 +33,62 @@ int main(int argc, char *argv[])
                      "usage: tickbench precise|coarse INTERVAL_MS TICKS [STALL_AT STALL_MS]\n");
         return 2;
     }
-    const bool precise = qstrcmp(argv[1], "precise") == 0;
-    Run run;
-    run.interval = milliseconds(std::atoi(argv[2]));
-    run.ticks = std::atoi(argv[3]);
-    if (argc == 6) {
-        run.stallAt = std::atoi(argv[4]);
-        run.stall = milliseconds(std::atoi(argv[5]));
-    }
+    const milliseconds interval(std::atoi(argv[2]));
+    const int ticks = std::atoi(argv[3]);
+    const int stallAt = argc == 6 ? std::atoi(argv[4]) : 0; // 0: no stall
+    const milliseconds stall(argc == 6 ? std::atoi(argv[5]) : 0);
 
-    std::vector<Clock::duration> at;
-    at.reserve(run.ticks);
-    Clock::time_point start;
-    Clock::duration stallEnd{};
-
-    TickTimer tickTimer(run.interval);
+    std::vector<long long> at; // microseconds since the start
+    steady_clock::time_point start;
+    const auto since = [&] { return duration_cast<microseconds>(steady_clock::now() - start); };
+    long long stallEnd = 0;
+    TickTimer tickTimer(interval);
     QTimer repeating; // Qt's defaults: coarse, repeating
-    repeating.setInterval(run.interval);
-
-    auto onTick = [&] {
-        at.push_back(Clock::now() - start);
-        const int k = static_cast<int>(at.size());
-        if (k == run.stallAt) {
+    repeating.setInterval(interval);
+    const auto onTick = [&] {
+        at.push_back(since().count());
+        if (static_cast<int>(at.size()) == stallAt) {
             // A handler that blocks the event loop, as a slow print or a
             // swapped-out page would.
-            std::this_thread::sleep_for(run.stall);
-            stallEnd = Clock::now() - start;
+            std::this_thread::sleep_for(stall);
+            stallEnd = since().count();
         }
-        if (k == run.ticks) {
-            tickTimer.stop();
-            repeating.stop();
+        if (static_cast<int>(at.size()) == ticks) {
             QCoreApplication::quit();
         }
     };
     QObject::connect(&tickTimer, &TickTimer::ticked, &app, onTick);
     QObject::connect(&repeating, &QTimer::timeout, &app, onTick);
     // The run never hangs, whatever the timer does.
-    QTimer::singleShot(run.interval * run.ticks + run.stall + std::chrono::seconds(30), &app,
+    QTimer::singleShot(interval * ticks + stall + seconds(30), &app,
                        [] { QCoreApplication::exit(1); });
-
-    start = Clock::now();
-    if (precise) {
+    start = steady_clock::now();
+    if (qstrcmp(argv[1], "precise") == 0) {
         tickTimer.start();
     } else {
         repeating.start();
     }
-    const int status = QCoreApplication::exec();
-    if (status != 0 || static_cast<int>(at.size()) != run.ticks) {
-        std::fprintf(stderr, "tickbench: only %zu of %d ticks came\n", at.size(), run.ticks);
+    if (QCoreApplication::exec() != 0 || static_cast<int>(at.size()) != ticks) {
+        std::fprintf(stderr, "tickbench: only %zu of %d ticks came\n", at.size(), ticks);
         return 1;
     }
-    report(run, at, stallEnd);
+
+    const long long step = duration_cast<microseconds>(interval).count();
+    std::vector<long long> late(at.size());
+    long long afterStall = 0, byEnd = 0;
+    bool stallSeen = stallAt == 0;
+    for (std::size_t i = 0; i < at.size(); ++i) {
+        const long long due = step * static_cast<long long>(i + 1);
+        late[i] = at[i] - due;
+        byEnd += at[i] <= step * ticks + step / 2 ? 1 : 0;
+        if (!stallSeen && due > stallEnd) {
+            afterStall = late[i];
+            stallSeen = true;
+        }
+    }
+    std::vector<long long> sorted = late;
+    std::sort(sorted.begin(), sorted.end());
+    std::printf("median=%lld\nmax=%lld\nend=%lld\nlost=%lld\nafter_stall=%lld\n",
+                sorted[sorted.size() / 2], sorted.back(), late.back(), ticks - byEnd, afterStall);
     return 0;
 }

@@ -17,14 +17,9 @@
 # clicks) Writes bench/results/timing.md.
 # shellcheck disable=SC2154  # the layout's arrays come from layout.sh
 set -u
-[ $# -eq 2 ] || { echo "usage: $0 BUILD_DIR short|full" >&2; exit 2; }
-B=$(realpath "$1") CLICKS=$([ "$2" = full ] && echo 40 || echo 12)
-APP_BIN=$B/main/vornaxi-timer
-# shellcheck source=tests/e2e/lib.sh
-. "$(dirname "$0")/../tests/e2e/lib.sh"
 # shellcheck source=bench/lib.sh
 . "$(dirname "$0")/lib.sh"
-OUT=$E2E_WORK/figures
+CLICKS=$([ "$MODE" = full ] && echo 40 || echo 12)
 TAG=${E2E_WORK##*.}
 trap 's=$?; rm -f /root/PDF/*"$TAG"*.pdf "/var/log/cups/cups-pdf-Bench-${TAG}_log"; (exit $s); e2e_cleanup' EXIT
 
@@ -77,4 +72,4 @@ late=$((s2 - s1 - 60000)) floor=$((r2 - r1 - 60000))
 row "The minute's bell while printing stalls (X bells, stamped by the X server)" \
     "$late ms off its minute" "within 5 ms of the floor" "$floor ms off" "$((late - floor)) ms" \
     "$([ "$(abs $((late - floor)))" -le 5 ] && echo yes || echo no)"
-write_results timing "Timing from the click and the minute, against floors"
+write_results "Timing from the click and the minute, against floors"

@@ -4,7 +4,7 @@
 #
 # The tick scheduler against Qt's default repeating timer (bench/tickbench),
 # and the real program under a private Xvfb, measured from outside and
-# offscreen (bench/windowbench); with full, three whole periods. How each
+# offscreen (bench/windowbench); with full, a whole period. How each
 # figure is taken: bench/notes.md. Writes bench/results/window.md.
 # usage: window.sh BUILD_DIR [short|full]   (bench/run.sh [--full] window)
 # shellcheck disable=SC2317,SC2154  # predicates are called through poll_until; medians set by name
@@ -52,57 +52,6 @@ for case in "100 240" "1000 $LONG_TICKS"; do
 done
 
 # ---- the real program under Xvfb ---------------------------------------------------------
-
-# fallback_periods: two whole periods without a sound server, the first beep
-# of each timed from its click too. Through the sound card: ALSA's default
-# device for the program alone, the file plugin over the null device handing
-# what is played, at 8 kHz, to the tone finder, which stamps each tone by the
-# wall clock as it arrives (the null device has no clock of its own): at a
-# real-time priority where it may, so that the load on the machine does not
-# delay its stamps. Then with no card either (lib.sh's empty ALSA
-# configuration): X bells, stamped by the X server.
-fallback_periods() {
-    local fifo=$E2E_WORK/card.fifo t0 before
-    mkfifo "$fifo"
-    cat >"$E2E_WORK/card.conf" <<EOF
-pcm.!default { type plug; slave { pcm { type file; slave.pcm { type null }
-    file "$fifo"; format raw } rate 8000; channels 1; format S16_LE } }
-EOF
-    : >"$TONE_LOG"
-    local rt=(chrt -f 50)
-    "${rt[@]}" true 2>/dev/null || rt=()
-    "${rt[@]}" "$B/toneonsets" <"$fifo" >"$TONE_LOG" 2>>"$E2E_WORK/toneonsets.err" &
-    E2E_PIDS+=("$!")
-    exec 3<>"$fifo"                  # open between the beeps
-    before=$(bell_count)
-    APP_ENV=("ALSA_CONFIG_PATH=$E2E_WORK/card.conf")
-    start_app "$APP_BIN"
-    sleep 1
-    t0=$(now_ms)
-    click_on start
-    poll_until 260000 tones_at_least 5 || fail "fewer than five tones from the card in 260 s"
-    sleep 3                          # room for a wrong sixth tone
-    put card_tones "$(tones | cut -d' ' -f2 | paste -sd,)"
-    put card_onset "$(($(tone 1 2) - t0))"
-    put bells_with_card "$(($(bell_count) - before))"
-    click_on end
-    poll_until 3000 app_exited || fail "program still running 3 s after QUIT"
-    exec 3>&-
-
-    APP_ENV=()
-    before=$(bell_count)
-    start_app "$APP_BIN"
-    sleep 1
-    t0=$(now_ms)
-    click_on start
-    poll_until 260000 bells_at_least $((before + 5)) || fail "fewer than five bells in 260 s"
-    sleep 3                          # room for a wrong sixth bell
-    grep '^[0-9]' "$BELL_LOG" | tail -n +$((before + 1)) >"$E2E_WORK/period-bells"
-    put bells "$(cut -d' ' -f1 "$E2E_WORK/period-bells" | paste -sd,)"
-    put bell_onset "$(($(head -n1 "$E2E_WORK/period-bells" | cut -d' ' -f2) - t0))"
-    click_on end
-    poll_until 3000 app_exited || fail "program still running 3 s after QUIT"
-}
 
 start_xvfb
 # The bell counter stays connected throughout: it also keeps the server from
@@ -195,9 +144,6 @@ if [ "$MODE" = full ]; then
     put bells_with_sound "$(bell_count)"
     click_on end
     poll_until 3000 app_exited || fail "program still running 3 s after QUIT"
-    # ---- two whole periods without a sound server ----------------------------------
-    stop_pulse
-    fallback_periods
 else
     click_on start # Stop/Reset
 fi
@@ -209,25 +155,14 @@ QT_QPA_PLATFORM=offscreen "$B/windowbench" growth 1000 10000 >>"$OUT" 2>"$E2E_WO
 
 # ---- the table -------------------------------------------------------------------------
 not_run() { row "$1" "not run (bench/run.sh --full)" "$2" "" "" "not run"; }
-# period NAME STAMPS UNIT [EXTRA [ONSET_MS]]: its row, or that nothing was recorded
-period() {
-    if [ -n "$2" ]; then
-        period_row "$1" "$2" "$3" 5 "${@:4}"
-    else
-        row "$1" "no $3 recorded (see the output above)" "5 $3 60 s apart, 240 s within 5 ms" "" "" "no"
-    fi
-}
+# The periods without a sound server, through the card and as X bells, are
+# bench/beep.sh's.
 if [ "$MODE" = full ]; then
     # sample numbers at 8000 Hz, the recording's own clock, to ms
-    period "Real period through a sound server, tones recorded; the server stopped (SIGSTOP) $(get sound_stopped | tr , -) ms after Start" \
-        "$(get tones | tr , '\n' | awk '{ printf "%s%d", (NR > 1 ? "," : ""), $1 / 8 }')" tones "X bells meanwhile: $(get bells_with_sound)"
-    period "Real period without a sound server, through the sound card (ALSA's file plugin over the null device), tones stamped as they arrive" \
-        "$(get card_tones)" tones "X bells meanwhile: $(get bells_with_card)" "$(get card_onset)"
-    period "Real period without a sound server or a sound card, X bells stamped by the X server" \
-        "$(get bells)" bells "" "$(get bell_onset)"
+    period_row "Real period through a sound server, tones recorded; the server stopped (SIGSTOP) $(get sound_stopped | tr , -) ms after Start" \
+        "$(get tones | tr , '\n' | awk '{ printf "%s%d", (NR > 1 ? "," : ""), $1 / 8 }')" tones 5 "X bells meanwhile: $(get bells_with_sound)"
 else
     not_run "Real period through a sound server" "5 tones 60 s apart, 240 s within 5 ms"
-    not_run "Real periods without a sound server" "through the card and as X bells: 5 beeps 60 s apart, 240 s within 5 ms"
 fi
 
 for who in app floor text; do

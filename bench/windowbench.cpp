@@ -23,32 +23,27 @@
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <map>
 #include <string>
+
+#include <unistd.h>
 
 namespace {
 
 // Counts, for the whole application, paint events per widget and timer
 // events, leaving out the benchmark's own timer.
-class EventCounter : public QObject
+struct EventCounter : QObject
 {
-public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint) {
             const QString name = watched->objectName();
-            ++paints[name.isEmpty() ? std::string(watched->metaObject()->className())
-                                    : name.toStdString()];
+            ++paints[name.isEmpty() ? watched->metaObject()->className() : name.toStdString()];
         } else if (event->type() == QEvent::Timer && watched != ignored) {
             ++timers;
         }
         return false;
-    }
-
-    int paintsOf(const std::string &name) const
-    {
-        const auto it = paints.find(name);
-        return it == paints.end() ? 0 : it->second;
     }
     int allPaints() const
     {
@@ -58,11 +53,7 @@ public:
         }
         return n;
     }
-    void reset()
-    {
-        paints.clear();
-        timers = 0;
-    }
+    void reset() { paints.clear(), timers = 0; }
 
     std::map<std::string, int> paints;
     int timers = 0;
@@ -92,17 +83,9 @@ void idle(int ms, EventCounter &counter)
 
 long rssKb()
 {
-    long kb = -1;
-    if (FILE *f = std::fopen("/proc/self/status", "r")) {
-        char line[256];
-        while (std::fgets(line, sizeof line, f)) {
-            if (std::strncmp(line, "VmRSS:", 6) == 0) {
-                kb = std::atol(line + 6);
-            }
-        }
-        std::fclose(f);
-    }
-    return kb;
+    long pages = 0, resident = -1;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
 // The tests' window, its ticks seen, and each tick followed by what the event
@@ -170,13 +153,13 @@ int paints(int idleMs)
     std::map<std::string, int> otherNames;
     const int driven = 239;
     for (int k = 1; k <= driven; ++k) {
-        counter.reset();
+        counter.paints.clear();
         w.tick();
-        const int readout = counter.paintsOf("Label9");
+        const int readout = counter.paints["Label9"];
         readoutMin = std::min(readoutMin, readout);
         readoutMax = std::max(readoutMax, readout);
         readoutTotal += readout;
-        (k % 60 == 0 ? digitOnChange : digitOther) += counter.paintsOf("Display");
+        (k % 60 == 0 ? digitOnChange : digitOther) += counter.paints["Display"];
         for (const auto &[name, count] : counter.paints) {
             if (name != "Label9" && name != "Display") {
                 others += count;
@@ -281,7 +264,7 @@ int room(int width, int height)
         flush();
     }
     std::printf("room_tick_us=%lld\nroom_tick_paints=%d\n", lap(timer) / ticks,
-                counter.paintsOf("roomView"));
+                counter.paints["roomView"]);
     qApp->removeEventFilter(&counter);
     const QRect box = view.layout().readout;
     std::printf("room_readout_box=%dx%d\n", box.width(), box.height());

@@ -4,7 +4,7 @@
 // The floor for the room's view: the least a full-screen window showing the
 // readout costs to open and to keep running. A window with one line of text,
 // whose Ctrl+R opens and closes a second one, built when asked for, full
-// screen on the largest other screen and destroyed at closing, that shows one
+// screen on the screen the view would take and destroyed at closing, that shows one
 // label where the view puts its readout, in the readout's face, size and
 // colours (all taken from the view's own layout and fitting, so that the two
 // cannot drift apart). The label shows the next second every second from start, as the
@@ -16,6 +16,7 @@
 #include "look/margins.h"
 #include "room/paneltext.h"
 #include "room/roomlayout.h"
+#include "room/roomview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -74,18 +75,11 @@ void toggleRoom(std::unique_ptr<RoomFloor> &room, const QWidget &window, const Q
         room = std::make_unique<RoomFloor>();
         room->setReadout(text);
     }
-    QScreen *target = nullptr;
-    for (QScreen *screen : QGuiApplication::screens()) {
-        const QSize size = screen->size();
-        if (screen != window.screen() &&
-            (!target ||
-             size.width() * size.height() > target->size().width() * target->size().height())) {
-            target = screen;
-        }
-    }
-    if (!target) {
-        target = window.screen();
-    }
+    // The screen the view would take, full screen there whatever it is.
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    const int index =
+        chooseRoomScreen(screenGeometries(screens), int(screens.indexOf(window.screen()))).index;
+    QScreen *target = index >= 0 ? screens[index] : window.screen();
     room->setScreen(target);
     // No window manager fills the screen: the window is given its geometry.
     room->setGeometry(target->geometry());

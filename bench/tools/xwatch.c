@@ -10,7 +10,7 @@
  *          then OPENS times Ctrl+R to VIEW_TITLE mapped and painted all over,
  *          300 ms, Ctrl+R to it unmapped, 300 ms (RSS while open and after).
  *        xwatch alive WINDOW_TITLE MS PROGRAM [ARGS...]
- *          the RSS MS ms after WINDOW_TITLE is mapped.
+ *          as launch without opening, the memory MS ms after the mapping.
  *        xwatch cycles VIEW_TITLE CYCLES SPREAD_MS PID [SCREENS REMOVE ADD]
  *          the program PID running, CYCLES openings and closings of the view
  *          spread over SPREAD_MS; with SCREENS, the shell commands REMOVE and
@@ -48,29 +48,12 @@ static long long now_us(void)
     return ts.tv_sec * 1000000LL + ts.tv_nsec / 1000;
 }
 
-/* Qt sets both the legacy and the UTF-8 name before it maps the window. */
+/* Qt sets the legacy name as well as the UTF-8 one before it maps the window. */
 static int has_title(Display *dpy, Window w, const char *title)
 {
-    int match = 0;
     char *name = NULL;
-    if (XFetchName(dpy, w, &name) && name) {
-        match = strcmp(name, title) == 0;
-        XFree(name);
-    }
-    if (!match) {
-        Atom type;
-        int format;
-        unsigned long n, after;
-        unsigned char *data = NULL;
-        Atom net_wm_name = XInternAtom(dpy, "_NET_WM_NAME", False);
-        Atom utf8 = XInternAtom(dpy, "UTF8_STRING", False);
-        if (XGetWindowProperty(dpy, w, net_wm_name, 0, 1024, False, utf8, &type, &format, &n,
-                               &after, &data) == Success &&
-            data) {
-            match = strcmp((const char *)data, title) == 0;
-            XFree(data);
-        }
-    }
+    int match = XFetchName(dpy, w, &name) && name && strcmp(name, title) == 0;
+    XFree(name);
     return match;
 }
 
@@ -115,6 +98,8 @@ static XRectangle view_rect; /* where it was mapped, root coordinates */
 static const char *view_title;
 static const char *window_title;
 static Window window_seen = None;
+static XRectangle watched; /* paints: the rectangle whose repaints are told */
+static double last_paint;
 
 static void sleep_ms(int ms) { usleep((useconds_t)ms * 1000); }
 /* A window may be gone by the time it is asked about (a view closed, or
@@ -131,28 +116,36 @@ static void handle(XEvent *ev)
             XWindowAttributes a;
             view = w;
             view_mapped = 1;
-            if (XGetWindowAttributes(dpy, w, &a)) {
-                view_rect.x = (short)a.x;
-                view_rect.y = (short)a.y;
-                view_rect.width = (unsigned short)a.width;
-                view_rect.height = (unsigned short)a.height;
-            }
+            if (XGetWindowAttributes(dpy, w, &a))
+                view_rect = (XRectangle){(short)a.x, (short)a.y, (unsigned short)a.width,
+                                         (unsigned short)a.height};
             XDestroyRegion(painted);
             painted = XCreateRegion();
         }
     } else if (ev->type == ConfigureNotify && ev->xconfigure.window == view) {
         /* Placed after it was mapped (as a window beside the moderator's):
            the painting that counts is that of the new place. */
-        view_rect.x = (short)ev->xconfigure.x;
-        view_rect.y = (short)ev->xconfigure.y;
-        view_rect.width = (unsigned short)ev->xconfigure.width;
-        view_rect.height = (unsigned short)ev->xconfigure.height;
+        const XConfigureEvent *c = &ev->xconfigure;
+        view_rect = (XRectangle){(short)c->x, (short)c->y, (unsigned short)c->width,
+                                 (unsigned short)c->height};
     } else if (ev->type == UnmapNotify && ev->xunmap.window == view) {
         view_mapped = 0;
-    } else if (ev->type == damage_event + XDamageNotify && view_mapped) {
-        const XDamageNotifyEvent *d = (const XDamageNotifyEvent *)ev;
-        XRectangle r = d->area;
-        XUnionRectWithRegion(&r, painted, painted);
+    } else if (ev->type == damage_event + XDamageNotify) {
+        XRectangle r = ((const XDamageNotifyEvent *)ev)->area;
+        if (view_mapped)
+            XUnionRectWithRegion(&r, painted, painted);
+        if (watched.width && r.x < watched.x + watched.width && r.y < watched.y + watched.height &&
+            r.x + r.width > watched.x && r.y + r.height > watched.y) {
+            /* The wall clock, which a browser's page reads too. */
+            struct timespec ts;
+            clock_gettime(CLOCK_REALTIME, &ts);
+            double at = (double)ts.tv_sec * 1000.0 + (double)ts.tv_nsec / 1e6;
+            if (at - last_paint > 50) {
+                printf("%.3f\n", at);
+                fflush(stdout);
+            }
+            last_paint = at;
+        }
     }
 }
 
@@ -225,17 +218,6 @@ static pid_t start(char **program)
     return pid;
 }
 
-static int alive(int ms, char **program)
-{
-    pid_t pid = start(program);
-    if (pid < 0)
-        return 1;
-    sleep_ms(ms);
-    printf("rss_kb=%ld\n", rollup_kb(pid, "Rss"));
-    end_child(pid);
-    return 0;
-}
-
 static int give_up(pid_t pid, const char *what)
 {
     fprintf(stderr, "xwatch: '%s' %s\n", view_title, what);
@@ -243,14 +225,14 @@ static int give_up(pid_t pid, const char *what)
     return 1;
 }
 
-static int launch(int opens, char **program)
+static int launch(int opens, int settle_ms, char **program)
 {
     long long t0 = now_us();
     pid_t pid = start(program);
     if (pid < 0)
         return 1;
     long long mapped_at = now_us();
-    sleep_ms(500);
+    sleep_ms(settle_ms);
     printf("startup_us=%lld rss_kb=%ld pss_kb=%ld", mapped_at - t0, rollup_kb(pid, "Rss"),
            rollup_kb(pid, "Pss"));
     for (int k = 1; k <= opens; ++k) {
@@ -333,19 +315,12 @@ static int cycles(int n, long long spread_us, pid_t pid, int screens, const char
         else if (group > 0 && k % group == 0 && k / group <= screens)
             change = add;
         if (change && view_mapped) {
-            long long t = now_us();
-            if (run(change)) {
-                ++failed;
-            } else {
-                long long took = follows(t);
-                if (took < 0) {
-                    ++unmoved;
-                } else {
-                    ++moved;
-                    if (took > moved_max)
-                        moved_max = took;
-                }
-            }
+            long long t = now_us(), took = run(change) ? -2 : follows(t);
+            failed += took == -2;
+            unmoved += took == -1;
+            moved += took >= 0;
+            if (took > moved_max)
+                moved_max = took;
         }
         ctrl_r();
         if (wait_for(is_unmapped, 3000000LL))
@@ -368,40 +343,6 @@ static int cycles(int n, long long spread_us, pid_t pid, int screens, const char
         printf("open_median_us=%lld\nopen_p90_us=%lld\nopen_max_us=%lld\n", open[opened / 2],
                open[opened * 9 / 10], open[opened - 1]);
     free(open);
-    return 0;
-}
-
-static double wall_ms(void)
-{
-    struct timespec ts;
-    clock_gettime(CLOCK_REALTIME, &ts);
-    return (double)ts.tv_sec * 1000.0 + (double)ts.tv_nsec / 1e6;
-}
-
-static int paints(int x, int y, int w, int h, double seconds)
-{
-    const double end = wall_ms() + seconds * 1000.0;
-    double last = 0;
-    while (wall_ms() < end) {
-        if (!XPending(dpy)) {
-            struct pollfd p = {ConnectionNumber(dpy), POLLIN, 0};
-            poll(&p, 1, 100);
-            continue;
-        }
-        XEvent ev;
-        XNextEvent(dpy, &ev);
-        if (ev.type != damage_event + XDamageNotify)
-            continue;
-        const double at = wall_ms();
-        const XRectangle r = ((XDamageNotifyEvent *)&ev)->area;
-        if (r.x >= x + w || r.y >= y + h || r.x + r.width <= x || r.y + r.height <= y)
-            continue;
-        if (at - last > 50) {
-            printf("%.3f\n", at);
-            fflush(stdout);
-        }
-        last = at;
-    }
     return 0;
 }
 
@@ -438,12 +379,15 @@ int main(int argc, char *argv[])
     if (launching) {
         window_title = argv[2];
         view_title = atoi(argv[4]) > 0 ? argv[3] : NULL;
-        status = launch(atoi(argv[4]), argv + 5);
+        status = launch(atoi(argv[4]), 500, argv + 5);
     } else if (living) {
         window_title = argv[2];
-        status = alive(atoi(argv[3]), argv + 4);
+        status = launch(0, atoi(argv[3]), argv + 4);
     } else if (painting) {
-        status = paints(atoi(argv[2]), atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), atof(argv[6]));
+        watched = (XRectangle){(short)atoi(argv[2]), (short)atoi(argv[3]),
+                               (unsigned short)atoi(argv[4]), (unsigned short)atoi(argv[5])};
+        pump_until(now_us() + (long long)(atof(argv[6]) * 1e6));
+        status = 0;
     } else {
         view_title = argv[2];
         /* The view may be open already: find it among the root's children. */
