@@ -56,7 +56,7 @@ constexpr int MaxNameLength = 100;
 // Far beyond any quiz night, and what keeps the file well under
 // MaxFileBytes with the longest names.
 constexpr int MaxTeams = 500;
-constexpr qint64 MaxFileBytes = 1024 * 1024;
+constexpr qint64 MaxFileBytes = qint64(1024) * 1024;
 // Numbers of removed teams are not given again; this keeps them far from
 // overflowing.
 constexpr int MaxNumber = 1'000'000;
