@@ -5,11 +5,13 @@
 // The window as the program shows it, for widget tests: controls found by
 // name, ticks delivered by hand, beeps counted.
 
+#include "app/eveningdesk.h"
 #include "app/frmquizdial.h"
 #include "app/geometry.h"
 #include "app/heldkeys.h"
 #include "audience/audience.h"
 #include "clock/ticktimer.h"
+#include "evening/evening.h"
 #include "fakes.h"
 
 #include <QApplication>
@@ -45,6 +47,8 @@ struct Fixture : FusionStyle
     CountingBeeper beeper;
     KeepingPrinter printer;
     frmQuizdial window{beeper, printer};
+    Evening evening;
+    EveningDesk desk{window, evening, printer};
     Audience audience{window};
 
     Fixture()

@@ -190,6 +190,74 @@
     </message>
 </context>
 <context>
+    <name>EveningDesk</name>
+    <message>
+        <source>Save the standings</source>
+        <translation>Tabelle speichern</translation>
+    </message>
+    <message>
+        <source>standings.csv</source>
+        <translation>tabelle.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Next team</source>
+        <extracomment>Menu entry: files this team&apos;s sheet into the evening and starts an empty one.</extracomment>
+        <translation>Nächstes Team</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>Menu entry, followed by what is undone: &quot;Undo File Owls&quot;.</extracomment>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>Menu entry, followed by what is redone.</extracomment>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <extracomment>Menu entry: opens the window of the evening&apos;s standings.
+----------
+The standings window&apos;s title.</extracomment>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>New evening</source>
+        <extracomment>Menu entry: ends this evening (its file is kept aside) and starts an empty one.</extracomment>
+        <translation>Neuer Abend</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <extracomment>Buttons of the standings window, for the selected team.</extracomment>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Reopen</source>
+        <extracomment>Puts the selected team&apos;s sheet back in the window for correcting.</extracomment>
+        <translation>Wieder öffnen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Als CSV speichern</translation>
+    </message>
+    <message>
+        <source>The standings could not be saved in %1.</source>
+        <translation>Die Tabelle konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+</context>
+<context>
     <name>EveningStore</name>
     <message>
         <source>The evening&apos;s file could not be used. It was kept as %1, and a new evening has begun.</source>

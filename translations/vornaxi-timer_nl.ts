@@ -190,6 +190,74 @@
     </message>
 </context>
 <context>
+    <name>EveningDesk</name>
+    <message>
+        <source>Save the standings</source>
+        <translation>Stand opslaan</translation>
+    </message>
+    <message>
+        <source>standings.csv</source>
+        <translation>stand.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-bestanden (*.csv)</translation>
+    </message>
+    <message>
+        <source>Next team</source>
+        <extracomment>Menu entry: files this team&apos;s sheet into the evening and starts an empty one.</extracomment>
+        <translation>Volgend team</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>Menu entry, followed by what is undone: &quot;Undo File Owls&quot;.</extracomment>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>Menu entry, followed by what is redone.</extracomment>
+        <translation>Opnieuw</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <extracomment>Menu entry: opens the window of the evening&apos;s standings.
+----------
+The standings window&apos;s title.</extracomment>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>New evening</source>
+        <extracomment>Menu entry: ends this evening (its file is kept aside) and starts an empty one.</extracomment>
+        <translation>Nieuwe avond</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <extracomment>Buttons of the standings window, for the selected team.</extracomment>
+        <translation>Hernoemen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Reopen</source>
+        <extracomment>Puts the selected team&apos;s sheet back in the window for correcting.</extracomment>
+        <translation>Heropenen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Opslaan als CSV</translation>
+    </message>
+    <message>
+        <source>The standings could not be saved in %1.</source>
+        <translation>De stand kon niet worden opgeslagen in %1.</translation>
+    </message>
+</context>
+<context>
     <name>EveningStore</name>
     <message>
         <source>The evening&apos;s file could not be used. It was kept as %1, and a new evening has begun.</source>

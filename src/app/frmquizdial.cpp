@@ -218,12 +218,10 @@ void frmQuizdial::createScoreArea()
     txtTeamName->setFont(fontOf(Faces::TeamName));
     // A team name of any length: QLineEdit would cut it at 32767 characters.
     txtTeamName->setMaxLength(std::numeric_limits<int>::max());
-    txtTeamName->setEnabled(false);
     //: Prints the window as the result sheet. Short: the button is 117 px wide.
     cmdPrint =
         place(new QPushButton(tr("Print Results"), this), QStringLiteral("cmdPrint"), CmdPrint);
     fitCaption(*cmdPrint);
-    cmdPrint->setEnabled(false);
     for (QPushButton *button : {cmdExpand, cmdEnter, cmdPrint}) {
         pinColours(button, From::Platform, {});
     }
@@ -312,6 +310,7 @@ void frmQuizdial::startUp()
     // seconds stays unset until the first start resets it. The colour comes
     // with the button.
     Option1[ColourScheme::StartIndex]->setChecked(true);
+    showSheet({}, {});
     setClientSize(Geometry::WindowSize::Compact);
 }
 
@@ -476,8 +475,7 @@ void frmQuizdial::showTo(Audience &audience)
     connect(this, &frmQuizdial::hallChanged, &audience, &Audience::show);
     connect(&audience, &Audience::startPressed, start, &QPushButton::click);
     // Added to the window, so that their shortcuts work without the menu.
-    m_menu = audience.menuActions();
-    addActions(m_menu);
+    addMenuEntries(audience.menuActions());
     // All of this window's actions, its own and the audience's: a window of
     // the audience that has the keyboard acts on the moderator's keys too.
     audience.carry(actions());

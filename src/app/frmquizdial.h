@@ -8,6 +8,11 @@
 #include "scoring/scoresheet.h"
 #include "state/roomstate.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QWidget>
 
 #include <array>
@@ -21,11 +26,7 @@ class ResultPrinter;
 class QButtonGroup;
 class QGroupBox;
 class QKeyEvent;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class QRadioButton;
-class QScrollBar;
 class ShapeDecoration;
 class StopSignPanel;
 class TickTimer;
@@ -51,6 +52,35 @@ public:
 
     const PeriodClock &periodClock() const { return m_clock; }
     bool isExpanded() const { return m_size == Geometry::WindowSize::Expanded; }
+
+    // The score sheet and the team's name as the window shows them.
+    const ScoreSheet &sheet() const { return m_sheet; }
+    QString teamName() const { return txtTeamName->text(); }
+    // Shows a sheet and a name the way start-up shows the empty ones: each
+    // slider at its answer, the name's box locked and Print Results off
+    // until the name is changed. The clock, colour and size stay.
+    void showSheet(const ScoreSheet &sheet, const QString &name)
+    {
+        m_sheet = sheet;
+        for (int i = 0; i < QuestionCount; ++i) {
+            const QSignalBlocker quiet(setminute[i]);
+            setminute[i]->setValue(sheet.answer(i + 1));
+            // "X" for a question never set, nothing for one set back to 0.
+            minute[i]->setText(sheet.minuteText(i + 1));
+        }
+        score->setText(sheet.totalText());
+        txtTeamName->setText(name);
+        txtTeamName->setEnabled(false);
+        cmdPrint->setEnabled(false);
+        showHall();
+    }
+    // Entries for the context menu, before showTo(): in it, and their keys
+    // work in the window and in every window of the audience.
+    void addMenuEntries(const QList<QAction *> &entries)
+    {
+        m_menu += entries;
+        addActions(entries);
+    }
 
 signals:
     // What the hall sees changed: the clock, the colour, the name or the total.

@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audience/audience.h"
+#include "evening/evening.h"
+#include "evening/eveningfile.h"
+#include "eveningdesk.h"
 #include "frmquizdial.h"
 #include "heldkeys.h"
 #include "language.h"
@@ -9,6 +12,7 @@
 #include "sound/tonefile.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTimer>
 
 int main(int argc, char *argv[])
@@ -33,7 +37,23 @@ int main(int argc, char *argv[])
     SystemBeeper beeper(systemSoundServer(QStringLiteral(VORNAXI_APP_ID), tone),
                         systemSoundCard(tone), &QApplication::beep);
     SystemResultPrinter printer;
+    // The evening's teams, kept in a file from one start to the next.
+    Evening evening;
+    EveningStore store;
     frmQuizdial window(beeper, printer);
+    // Each kind of trouble with the file once, over the window once it is up.
+    QObject::connect(
+        &store, &EveningStore::problem, &window,
+        [&window](const QString &message) {
+            auto *box = new QMessageBox(QMessageBox::Warning, window.windowTitle(), message,
+                                        QMessageBox::Ok, &window);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->show();
+        },
+        Qt::QueuedConnection);
+    store.follow(evening);
+    // Its menu entries before the audience is given the window's keys.
+    EveningDesk desk(window, evening, printer);
     // What the hall sees; gone before the window.
     Audience audience(window);
     window.showTo(audience);
@@ -47,5 +67,13 @@ int main(int argc, char *argv[])
     // Once the window is up, in the background: start-up never waits for
     // the sound server or the sound card.
     QTimer::singleShot(0, &window, [&beeper] { beeper.prepare(); });
-    return app.exec();
+    const int code = app.exec();
+    // Gone from the screen at once, though the last filing may still be on
+    // its way to the disk.
+    for (QWidget *shown : QApplication::topLevelWidgets()) {
+        shown->hide();
+    }
+    QApplication::processEvents();
+    store.waitForWrites();
+    return code;
 }

@@ -39,6 +39,8 @@ seal_environment
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR="$E2E_WORK/xdg"
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
+# The evening's file in a folder of the test's own.
+export XDG_DATA_HOME="$E2E_WORK/data"
 # No printing service, unless a test starts its own: never the machine's.
 export CUPS_SERVER=$E2E_WORK/no-cups.sock
 
