@@ -474,8 +474,10 @@ void frmQuizdial::showTo(Audience &audience)
 {
     connect(this, &frmQuizdial::hallChanged, &audience, &Audience::show);
     connect(&audience, &Audience::startPressed, start, &QPushButton::click);
-    // Added to the window, so that their shortcuts work without the menu.
-    addMenuEntries(audience.menuActions());
+    // Added to the window, so that their shortcuts work without the menu;
+    // the hall's entries first in the menu, as they have always been.
+    addActions(audience.menuActions());
+    m_menu = audience.menuActions() + m_menu;
     // All of this window's actions, its own and the audience's: a window of
     // the audience that has the keyboard acts on the moderator's keys too.
     audience.carry(actions());
