@@ -12,7 +12,8 @@ TEST_PACKAGES=(xvfb xdotool x11-utils x11-xkb-utils imagemagick cups printer-dri
     desktop-file-utils appstream dpkg-dev file binutils
     pulseaudio pulseaudio-utils libcanberra-pulse sound-theme-freedesktop x11-xserver-utils
     qt6-gtk-platformtheme locales weston qt6-wayland
-    chromium firefox-esr zbar-tools iproute2 python3-pyatspi)
+    chromium firefox-esr zbar-tools iproute2 python3-pyatspi
+    libxi-dev) # the bell counter stamps clicks from XInput2
 # The browsers' test drives them with Node.js's puppeteer-core; Debian's
 # nodejs has npm apart, other builds of Node.js bring it along.
 command -v npm >/dev/null 2>&1 || TEST_PACKAGES+=(nodejs npm)
