@@ -56,11 +56,30 @@ find src tests tools $(test -d bench && echo bench) \( -name '*.cpp' -o -name '*
 echo "== build as shipped"
 build -DBUILD_TESTING=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 
+# The static checks and the ThreadSanitizer build run at a lower priority
+# beside the tests, in the time the tests leave the processors idle (waiting
+# for a period's seconds, a browser, a printer); their output comes after.
+# They are no test's processes: they carry no mark, and stop (each a process
+# group of its own) if this does.
+declare -A BACKGROUND=()
+trap 'for pid in "${BACKGROUND[@]}"; do kill -- "-$pid" 2>/dev/null; done' EXIT
+# background NAME COMMAND...: runs the command so, its output kept for report
+background() {
+    env -u VORNAXI_TEST_RUN setsid nice -n 10 "${@:2}" >"build/$1.log" 2>&1 &
+    BACKGROUND[$1]=$!
+}
+# report NAME: waits for it, prints its output, and fails as it failed
+report() {
+    local status=0
+    wait "${BACKGROUND[$1]}" || status=$?
+    unset "BACKGROUND[$1]"
+    cat "build/$1.log"
+    return "$status"
+}
+background static-checks tools/static-checks.sh build
+
 echo "== unit tests, the package and the window, as shipped"
 run_suite build -L '^(unit|install|shipped)$'
-
-echo "== static checks"
-tools/static-checks.sh build
 
 echo "== every test, with sanitizers"
 cmake -S . -B build-asan -G Ninja -DBUILD_TESTING=ON -DVORNAXI_SANITIZE=ON \
@@ -70,14 +89,18 @@ cmake --build build-asan
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-run_suite build-asan
-
-echo "== tests that start threads, with ThreadSanitizer"
 # The beeper's sound threads, the printer's job threads, and the clock server's.
 THREAD_TESTS=(tst_beeper tst_resultpage tst_clockserver)
 cmake -S . -B build-tsan -G Ninja -DBUILD_TESTING=ON -DVORNAXI_THREAD_SANITIZER=ON \
-    -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
-cmake --build build-tsan --target "${THREAD_TESTS[@]}"
+    -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
+background tsan-build cmake --build build-tsan --target "${THREAD_TESTS[@]}"
+run_suite build-asan
+
+echo "== static checks"
+report static-checks
+
+echo "== tests that start threads, with ThreadSanitizer"
+report tsan-build
 # Qt's libraries are not built with it: what they do among their own
 # threads (image conversion, wait conditions) is theirs; the program's and
 # the tests' own accesses are all checked.
