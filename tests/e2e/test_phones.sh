@@ -148,6 +148,8 @@ ip link set v0 up && ip route replace default via 192.0.2.2 dev v0
 check "network back: the same page shows the period again" \
     browse wait phone "!$(shown reconnecting) && window.unreloaded" 10000
 in_step phone 2
+# the television's page is back at its own next try
+check "and the television's page" browse wait tv "!$(shown reconnecting)" 10000
 in_step tv 2
 browse launch fox firefox 390 844 && echo "# Firefox $ANSWER" && browse goto fox "$LINK"
 check "Firefox shows the period" browse wait fox "$(shown team) && $(shown minute 10) && $(shown totalpanel)" 3000
