@@ -56,7 +56,7 @@ find src tests tools $(test -d bench && echo bench) \( -name '*.cpp' -o -name '*
 echo "== build as shipped"
 build -DBUILD_TESTING=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 
-# The static checks and the ThreadSanitizer build run at a lower priority
+# The static checks and the ThreadSanitizer build run at the lowest priority
 # beside the tests, in the time the tests leave the processors idle (waiting
 # for a period's seconds, a browser, a printer); their output comes after.
 # They are no test's processes: they carry no mark, and stop (each a process
@@ -65,7 +65,7 @@ declare -A BACKGROUND=()
 trap 'for pid in "${BACKGROUND[@]}"; do kill -- "-$pid" 2>/dev/null; done' EXIT
 # background NAME COMMAND...: runs the command so, its output kept for report
 background() {
-    env -u VORNAXI_TEST_RUN setsid nice -n 10 "${@:2}" >"build/$1.log" 2>&1 &
+    env -u VORNAXI_TEST_RUN setsid nice -n 19 "${@:2}" >"build/$1.log" 2>&1 &
     BACKGROUND[$1]=$!
 }
 # report NAME: waits for it, prints its output, and fails as it failed

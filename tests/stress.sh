@@ -12,7 +12,7 @@
 set -u
 [ $# -ge 1 ] || { echo "usage: $0 BUILD [RUNS [JOBS]]" >&2; exit 2; }
 BUILD=$1 RUNS=${2:-20} JOBS=${3:-1}
-TIMED='^(tst_beeper|tst_clockserver|tst_resultpage|tst_hostile|tst_tickschedule|e2e_window|e2e_hostile|e2e_room|e2e_wayland|e2e_printing|e2e_sound)$'
+TIMED='^(tst_beeper|tst_clockserver|tst_resultpage|tst_hostile|tst_tickschedule|e2e_window|e2e_hostile|e2e_room|e2e_wayland|e2e_printing|e2e_sound|e2e_phones)$'
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/vornaxi-stress.XXXXXX")
 BURNERS=()
 trap 'kill "${BURNERS[@]}" 2>/dev/null; wait 2>/dev/null' EXIT
