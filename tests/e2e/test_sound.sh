@@ -98,6 +98,8 @@ echo "# the sound server stopped mid-period"
 clicked t3 start
 heard 3 "$t3" Start
 kill -STOP "$PULSE_PID"
+# stopped for certain (state T) before the click, however loaded the machine
+poll_until 2000 grep -q '^State:[[:space:]]*T' "/proc/$PULSE_PID/status" || die "the sound server did not stop"
 sleep 1.5
 bells_then=$(bell_count)
 clicked t4 start
