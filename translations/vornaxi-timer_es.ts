@@ -418,6 +418,15 @@ The standings window&apos;s title.</extracomment>
         <source>The clock is stopped</source>
         <translation>El reloj está parado</translation>
     </message>
+    <message>
+        <source>%1/%2</source>
+        <extracomment>Which page of the standings the room sees, of how many: &quot;2/3&quot;. Short.</extracomment>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>The standings of the evening</source>
+        <translation>La clasificación de la noche</translation>
+    </message>
 </context>
 <context>
     <name>StandingsModel</name>

@@ -418,6 +418,15 @@ The standings window&apos;s title.</extracomment>
         <source>The clock is stopped</source>
         <translation>L&apos;horloge est arrêtée</translation>
     </message>
+    <message>
+        <source>%1/%2</source>
+        <extracomment>Which page of the standings the room sees, of how many: &quot;2/3&quot;. Short.</extracomment>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>The standings of the evening</source>
+        <translation>Le classement de la soirée</translation>
+    </message>
 </context>
 <context>
     <name>StandingsModel</name>
