@@ -122,6 +122,11 @@
         <source>The clock cannot be shown on phones and tablets: %1</source>
         <translation>El reloj no se puede mostrar en móviles y tabletas: %1</translation>
     </message>
+    <message>
+        <source>Show the standings to the room</source>
+        <extracomment>Menu entry: between periods, the room and the phones show the standings for the stop sign.</extracomment>
+        <translation>Mostrar la clasificación a la sala</translation>
+    </message>
 </context>
 <context>
     <name>ClockPage</name>

@@ -122,6 +122,11 @@
         <source>The clock cannot be shown on phones and tablets: %1</source>
         <translation>L’horloge ne peut pas être affichée sur téléphones et tablettes : %1</translation>
     </message>
+    <message>
+        <source>Show the standings to the room</source>
+        <extracomment>Menu entry: between periods, the room and the phones show the standings for the stop sign.</extracomment>
+        <translation>Montrer le classement à la salle</translation>
+    </message>
 </context>
 <context>
     <name>ClockPage</name>

@@ -122,6 +122,11 @@
         <source>The clock cannot be shown on phones and tablets: %1</source>
         <translation>De klok kan niet op telefoons en tablets worden getoond: %1</translation>
     </message>
+    <message>
+        <source>Show the standings to the room</source>
+        <extracomment>Menu entry: between periods, the room and the phones show the standings for the stop sign.</extracomment>
+        <translation>Stand aan de zaal tonen</translation>
+    </message>
 </context>
 <context>
     <name>ClockPage</name>
