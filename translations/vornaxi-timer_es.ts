@@ -159,6 +159,11 @@
         <extracomment>Over the clock while the connection to the moderator&apos;s computer is lost.</extracomment>
         <translation>Reconectando…</translation>
     </message>
+    <message>
+        <source>The standings</source>
+        <extracomment>What a screen reader calls the list of the teams, ranked, between periods.</extracomment>
+        <translation>La clasificación</translation>
+    </message>
 </context>
 <context>
     <name>ClockServer</name>

@@ -159,6 +159,11 @@
         <extracomment>Over the clock while the connection to the moderator&apos;s computer is lost.</extracomment>
         <translation>Opnieuw verbinden…</translation>
     </message>
+    <message>
+        <source>The standings</source>
+        <extracomment>What a screen reader calls the list of the teams, ranked, between periods.</extracomment>
+        <translation>De stand</translation>
+    </message>
 </context>
 <context>
     <name>ClockServer</name>
