@@ -55,6 +55,7 @@ struct Fixture : FusionStyle
     {
         qApp->installEventFilter(&heldKeys);
         window.showTo(audience);
+        desk.showTo(audience);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
     }

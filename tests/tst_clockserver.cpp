@@ -29,7 +29,7 @@ static QByteArray get(const ClockServer &server, QByteArrayView rest, const char
 // As the window's thread would, from a probe's.
 static void publish(ClockServer &server, const QString &team)
 {
-    const RoomState state{true, u"1"_s, u" 0:59"_s, 0xffffffff, team, false, {}};
+    const RoomState state{true, u"1"_s, u" 0:59"_s, 0xffffffff, team, false, {}, {}};
     QMetaObject::invokeMethod(
         &server, [&] { server.publish(state); }, Qt::BlockingQueuedConnection);
 }
@@ -91,7 +91,7 @@ void tst_ClockServer::pageAndHeaders()
 void tst_ClockServer::events()
 {
     QSignalSpy counted(&m_server, &ClockServer::viewersChanged);
-    m_server.publish({true, u"2"_s, u" 1:05"_s, 0xffc0c0c0, u"Owls"_s, false, {}});
+    m_server.publish({true, u"2"_s, u" 1:05"_s, 0xffc0c0c0, u"Owls"_s, false, {}, {}});
     HttpClient viewer(m_server.port());
     viewer.send(get(m_server, "events"));
     QVERIFY(viewer.readUntil(R"("team":"Owls"})", 500));
@@ -100,7 +100,7 @@ void tst_ClockServer::events()
     QCOMPARE(counted.last().first().toInt(), 1);
     QElapsedTimer clock;
     clock.start();
-    m_server.publish({false, {}, {}, 0xff00ff00, u"Larks"_s, true, u"12"_s});
+    m_server.publish({false, {}, {}, 0xff00ff00, u"Larks"_s, true, u"12"_s, {}});
     const QByteArray larks = R"("team":"Larks","total":"12"})"
                              "\n\nevent: beat\ndata: \n\n";
     QVERIFY(viewer.readUntil(larks, 1000));

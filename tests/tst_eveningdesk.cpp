@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quizfixture.h"
+#include "room/roomview.h"
 
 #include <QAction>
 #include <QLabel>
@@ -19,6 +20,8 @@ private slots:
 
 void tst_EveningDesk::steps_data()
 {
+    // hall:... checks what the room sees for the stop sign: rank/team/total
+    // a row, rows apart by '|', '_' for a space; hall: alone, nothing.
     QTest::addColumn<QString>("steps");
     // The filed teams' names in the order of their numbers.
     QTest::addColumn<QStringList>("teams");
@@ -49,6 +52,15 @@ void tst_EveningDesk::steps_data()
     QTest::newRow("no undo over a handed back sheet once changed")
         << "q5 name:Owls next undo q1 redo" << QStringList{} << "1...1......."
         << "Owls" << true << "";
+    QTest::newRow("the standings for the stop sign (Ctrl+B), until Start")
+        << "show hall: q1 q1 name:Owls next q1 next q3 q3 next "
+           "hall:1/Team_2/16|2/Owls/12|2/Team_3/12 "
+           "start hall: start hall:"
+        << QStringList{"Owls", "Team 2", "Team 3"} << empty << "" << true << "undo";
+    QTest::newRow("asked for in a period, shown at its end; gone with the team")
+        << "q1 next start show hall: start hall:1/Team_1/16 undo hall:" << QStringList{}
+        << "1..........."
+        << "" << true << "redo";
     QTest::newRow("no undo over a sheet in progress")
         << "q1 next q2 undo" << QStringList{"Team 1"} << ".1.........."
         << "" << true << "";
@@ -71,6 +83,7 @@ void tst_EveningDesk::steps()
         {"next", Qt::CTRL | Qt::Key_N},
         {"undo", Qt::CTRL | Qt::Key_Z},
         {"redo", Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
+        {"show", Qt::CTRL | Qt::Key_B},
     };
     for (const QString &step : steps.split(QLatin1Char(' '))) {
         if (keys.contains(step)) {
@@ -79,6 +92,16 @@ void tst_EveningDesk::steps()
             f.enterName(step.mid(5));
         } else if (step == QLatin1String("start")) {
             f.click(step);
+        } else if (step.startsWith(QLatin1String("hall:"))) {
+            if (!f.audience.roomView()) {
+                f.audience.findChild<QAction *>(QStringLiteral("showRoom"))->trigger();
+            }
+            QStringList rows;
+            for (const RoomStanding &row : f.audience.roomView()->state().standings) {
+                rows << QStringLiteral("%1/%2/%3").arg(row.rank).arg(row.team).arg(row.total);
+            }
+            QCOMPARE(rows.join(QLatin1Char('|')).replace(QLatin1Char(' '), QLatin1Char('_')),
+                     step.mid(5));
         } else {
             f.clickArrow(step.mid(1).toInt());
         }
@@ -109,7 +132,8 @@ void tst_EveningDesk::steps()
     QStringList on;
     for (const QAction *action : f.window.actions()) {
         const QString step = keys.key(action->shortcut()[0]);
-        if (step != QLatin1String("next") && !step.isEmpty() && action->isEnabled()) {
+        if ((step == QLatin1String("undo") || step == QLatin1String("redo")) &&
+            action->isEnabled()) {
             on << step;
         }
     }

@@ -11,6 +11,7 @@
 
 using Screens = QList<QRect>;
 Q_DECLARE_METATYPE(RoomScreen)
+Q_DECLARE_METATYPE(StandingsPage)
 
 class tst_RoomView : public QObject
 {
@@ -21,6 +22,8 @@ private slots:
     void chooseScreen();
     void keptOnScreen_data();
     void keptOnScreen();
+    void standingsPages_data();
+    void standingsPages();
     void drawsEverythingLargeAndWhole_data();
     void drawsEverythingLargeAndWhole();
 };
@@ -116,26 +119,59 @@ void tst_RoomView::keptOnScreen()
     QVERIFY(to.contains(QRect(at, fits ? frame.size() : QSize(1, 1))));
 }
 
+void tst_RoomView::standingsPages_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("perPage");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<StandingsPage>("expected"); // first, count, number, pages
+    QTest::newRow("none") << 0 << 8 << 0 << StandingsPage{0, 0, 0, 1};
+    QTest::newRow("fewer than a page") << 3 << 8 << 0 << StandingsPage{0, 3, 0, 1};
+    QTest::newRow("the last, part full") << 20 << 8 << 2 << StandingsPage{16, 4, 2, 3};
+    QTest::newRow("after the last, the first") << 20 << 8 << 3 << StandingsPage{0, 8, 0, 3};
+    QTest::newRow("no room: a row a page") << 3 << 0 << 1 << StandingsPage{1, 1, 1, 3};
+}
+
+void tst_RoomView::standingsPages()
+{
+    QFETCH(int, rows);
+    QFETCH(int, perPage);
+    QFETCH(int, page);
+    QFETCH(StandingsPage, expected);
+    QCOMPARE(standingsPage(rows, perPage, page), expected);
+}
+
 void tst_RoomView::drawsEverythingLargeAndWhole_data()
 {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("total");
     QTest::addColumn<bool>("code");
+    QTest::addColumn<int>("teams"); // the standings' rows; -1: the clock runs
 
     const QString owls = QStringLiteral("Owls");
     const QString longName = QStringLiteral("The Quizzical Owls of Upper Wibbleton on the Marsh, "
                                             "Second Team, Reserve Bench and Their Friends");
-    QTest::newRow("1920x1080") << QSize(1920, 1080) << QString() << false << false;
-    QTest::newRow("1920x1080, name, total") << QSize(1920, 1080) << owls << true << false;
-    QTest::newRow("3840x2160, long name, total") << QSize(3840, 2160) << longName << true << false;
-    QTest::newRow("1280x1024, total") << QSize(1280, 1024) << QString() << true << false;
-    QTest::newRow("portrait, name, total") << QSize(1080, 1920) << owls << true << false;
-    QTest::newRow("ultra-wide, long name, total") << QSize(3440, 720) << longName << true << false;
-    QTest::newRow("a small window, name, total") << QSize(320, 180) << owls << true << false;
-    QTest::newRow("1920x1080, name, total, code") << QSize(1920, 1080) << owls << true << true;
-    QTest::newRow("portrait, name, total, code") << QSize(1080, 1920) << owls << true << true;
-    QTest::newRow("ultra-wide, code") << QSize(3440, 720) << QString() << false << true;
+    QTest::newRow("1920x1080") << QSize(1920, 1080) << QString() << false << false << -1;
+    QTest::newRow("1920x1080, name, total") << QSize(1920, 1080) << owls << true << false << -1;
+    QTest::newRow("3840x2160, long name, total")
+        << QSize(3840, 2160) << longName << true << false << -1;
+    QTest::newRow("1280x1024, total") << QSize(1280, 1024) << QString() << true << false << -1;
+    QTest::newRow("portrait, name, total") << QSize(1080, 1920) << owls << true << false << -1;
+    QTest::newRow("ultra-wide, long name, total")
+        << QSize(3440, 720) << longName << true << false << -1;
+    QTest::newRow("a small window, name, total") << QSize(320, 180) << owls << true << false << -1;
+    QTest::newRow("1920x1080, name, total, code")
+        << QSize(1920, 1080) << owls << true << true << -1;
+    QTest::newRow("portrait, name, total, code") << QSize(1080, 1920) << owls << true << true << -1;
+    QTest::newRow("ultra-wide, code") << QSize(3440, 720) << QString() << false << true << -1;
+    QTest::newRow("stopped, code") << QSize(1920, 1080) << owls << true << true << 0;
+    QTest::newRow("stopped, portrait, code")
+        << QSize(1080, 1920) << QString() << false << true << 0;
+    QTest::newRow("standings, a page, code") << QSize(1920, 1080) << owls << true << true << 3;
+    QTest::newRow("standings, pages") << QSize(1920, 1080) << QString() << false << false << 30;
+    QTest::newRow("standings, portrait, pages") << QSize(1080, 1920) << owls << true << true << 40;
+    QTest::newRow("standings, a small window") << QSize(320, 180) << owls << true << false << 12;
 }
 
 void tst_RoomView::drawsEverythingLargeAndWhole()
@@ -144,16 +180,21 @@ void tst_RoomView::drawsEverythingLargeAndWhole()
     QFETCH(QString, name);
     QFETCH(bool, total);
     QFETCH(bool, code);
+    QFETCH(int, teams);
 
     FusionStyle style;
     RoomView view(nullptr);
     const QRgb cyan = ColourScheme::Palette[ColourScheme::StartIndex];
-    view.setState({true, QStringLiteral("4"), QStringLiteral(" 4:48"), cyan, name, total,
-                   QStringLiteral("192")});
-    // A QR code's image: black modules on white, one pixel each.
-    QImage modules(29, 29, QImage::Format_RGB32);
+    QList<RoomStanding> standings;
+    for (int i = 0; i < teams; ++i) {
+        standings.append({i + 1, QStringLiteral("Team %1").arg(i + 1), 192 - i});
+    }
+    view.setState({teams < 0, QStringLiteral("4"), QStringLiteral(" 4:48"), cyan, name, total,
+                   QStringLiteral("192"), standings});
+    // A link's QR code (of 33 modules and its quiet zone): black on white, one pixel each.
+    QImage modules(41, 41, QImage::Format_RGB32);
     modules.fill(Qt::white);
-    QPainter(&modules).fillRect(4, 4, 21, 21, Qt::black);
+    QPainter(&modules).fillRect(4, 4, 33, 33, Qt::black);
     view.setCode(code ? modules : QImage());
     view.resize(size);
     const QImage drawn = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -170,6 +211,36 @@ void tst_RoomView::drawsEverythingLargeAndWhole()
     const auto inside = [](const QRect &ink, const QRect &panel) {
         return !ink.isEmpty() && panel.adjusted(1, 1, -1, -1).contains(ink);
     };
+    if (teams >= 0) {
+        // Between periods the code is read from the back of the hall where the
+        // screen's shape allows (a module a hundredth of its width), and
+        // beside the standings it keeps its corner.
+        const int module = code ? inkOf(drawn.copy(layout.code), qRgb(0, 0, 0), 0).width() / 33 : 0;
+        QCOMPARE(module * 100 >= size.width(),
+                 code && teams == 0 && size.width() * 9 <= size.height() * 16);
+        // The standings' totals on their blue, down the right of the stop
+        // sign's space: a row at least a fourteenth of the view's height.
+        QList<int> rows;
+        const auto blue = [&](int y) {
+            return shot.pixel(layout.stopSign.right() - 2, y) == ColourScheme::Score.background;
+        };
+        for (int y = layout.stopSign.top(); y <= layout.stopSign.bottom(); ++y) {
+            rows << (blue(y) && !blue(y - 1) ? QList{y} : QList<int>());
+        }
+        const StandingsPage page = view.standingsPage();
+        QCOMPARE(rows.size(), page.count);
+        QCOMPARE(page.count == teams, page.pages == 1);
+        for (int i = 1; i < rows.size(); ++i) {
+            QVERIFY(rows[i] - rows[i - 1] >= size.height() / 14);
+        }
+        // The page's number in the readout's place, where there are pages.
+        QCOMPARE(teams > 0 && !inkOf(shot.copy(layout.readout), qRgb(0, 0, 0), 60).isEmpty(),
+                 page.pages > 1);
+        QVERIFY(QRect(QPoint(), size).contains(layout.stopSign | layout.total | layout.code));
+        QVERIFY(!layout.stopSign.intersects(layout.total) &&
+                !layout.stopSign.intersects(layout.code) && !layout.total.intersects(layout.code));
+        return;
+    }
     const QRect digit = inkOf(shot, ColourScheme::Display.text, 30);
     const QRect readout = inkOf(shot, ColourScheme::Readout.text, 30);
     QVERIFY(inside(digit, layout.digit));
@@ -187,7 +258,7 @@ void tst_RoomView::drawsEverythingLargeAndWhole()
     if (code) {
         // Sharp: whole pixels a module, inside its corner.
         const QRect ink = inkOf(drawn.copy(layout.code), qRgb(0, 0, 0), 0);
-        QVERIFY(!ink.isEmpty() && ink.width() % 21 == 0 && ink.height() == ink.width());
+        QVERIFY(!ink.isEmpty() && ink.width() % 33 == 0 && ink.height() == ink.width());
     }
     QCOMPARE(layout.code.isEmpty(), !code);
     const QList<QRect> parts{layout.name, layout.digit, layout.readout, layout.total, layout.code};

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "server/webrequest.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
@@ -74,14 +75,21 @@ void tst_WebChoices::event_data()
     QTest::addColumn<RoomState>("state");
     QTest::addColumn<QByteArray>("json");
     QTest::newRow("running, total")
-        << RoomState{true, u"2"_s, u" 1:05"_s, 0xffc0c0c0, u"Owls"_s, true, u"48"_s}
+        << RoomState{true, u"2"_s, u" 1:05"_s, 0xffc0c0c0, u"Owls"_s, true, u"48"_s, {}}
         << R"({"running":true,"minute":"2","readout":" 1:05","background":"#c0c0c0","team":"Owls","total":"48"})"_ba;
     QTest::newRow("stopped, no total")
-        << RoomState{false, {}, {}, 0x0000a0b, {}, false, u"48"_s}
+        << RoomState{false, {}, {}, 0x0000a0b, {}, false, u"48"_s, {}}
         << R"({"running":false,"minute":"","readout":"","background":"#000a0b","team":""})"_ba;
     QTest::newRow("quotes, line breaks, controls")
-        << RoomState{false, {}, {}, 0, u"\"A\\B\"\r\n\t\x01 Zoë 🦉"_s, true, {}}
+        << RoomState{false, {}, {}, 0, u"\"A\\B\"\r\n\t\x01 Zoë 🦉"_s, true, {}, {}}
         << R"({"running":false,"minute":"","readout":"","background":"#000000","team":"\"A\\B\"\r\n\t\u0001 Zoë 🦉","total":""})"_ba;
+    const QList<RoomStanding> two{{1, u"Owls"_s, 64}, {2, u"\"Larks\""_s, 48}};
+    QTest::newRow("standings")
+        << RoomState{false, {}, {}, 0, {}, false, {}, two}
+        << R"({"running":false,"minute":"","readout":"","background":"#000000","team":"","standings":[{"rank":1,"team":"Owls","total":64},{"rank":2,"team":"\"Larks\"","total":48}]})"_ba;
+    const QList<RoomStanding> longest(500, {1, QString(100, u'ö'), 192});
+    QTest::newRow("the longest evening")
+        << RoomState{false, {}, {}, 0, {}, false, {}, longest} << QByteArray();
 }
 
 // Compared as parsed values: the escapes are the JSON writer's to choose.
@@ -91,8 +99,12 @@ void tst_WebChoices::event()
     QFETCH(QByteArray, json);
     const QByteArray event = eventFor(state);
     QVERIFY(event.startsWith("data: ") && event.endsWith("\n\n") && event.count('\n') == 2);
-    QCOMPARE(QJsonDocument::fromJson(event.sliced(6)).object(),
-             QJsonDocument::fromJson(json).object());
+    // A few events waiting for a slow phone stay far from dropping it.
+    QCOMPARE_LT(event.size() * 4, ServerLimits::maxPending);
+    const QJsonObject sent = QJsonDocument::fromJson(event.sliced(6)).object();
+    // The longest evening (json empty) leaves its last rows off.
+    QCOMPARE(sent[u"standings"_s].toArray().size() < state.standings.size(), json.isEmpty());
+    QVERIFY(json.isEmpty() || sent == QJsonDocument::fromJson(json).object());
 }
 
 QTEST_APPLESS_MAIN(tst_WebChoices)

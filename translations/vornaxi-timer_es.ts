@@ -122,6 +122,11 @@
         <source>The clock cannot be shown on phones and tablets: %1</source>
         <translation>El reloj no se puede mostrar en móviles y tabletas: %1</translation>
     </message>
+    <message>
+        <source>Show the standings to the room</source>
+        <extracomment>Menu entry: between periods, the room and the phones show the standings for the stop sign.</extracomment>
+        <translation>Mostrar la clasificación a la sala</translation>
+    </message>
 </context>
 <context>
     <name>ClockPage</name>
@@ -153,6 +158,11 @@
         <source>Reconnecting…</source>
         <extracomment>Over the clock while the connection to the moderator&apos;s computer is lost.</extracomment>
         <translation>Reconectando…</translation>
+    </message>
+    <message>
+        <source>The standings</source>
+        <extracomment>What a screen reader calls the list of the teams, ranked, between periods.</extracomment>
+        <translation>La clasificación</translation>
     </message>
 </context>
 <context>
@@ -417,6 +427,15 @@ The standings window&apos;s title.</extracomment>
     <message>
         <source>The clock is stopped</source>
         <translation>El reloj está parado</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <extracomment>Which page of the standings the room sees, of how many: &quot;2/3&quot;. Short.</extracomment>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>The standings of the evening</source>
+        <translation>La clasificación de la noche</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "eveningdesk.h"
 
+#include "audience/audience.h"
 #include "evening/evening.h"
 #include "evening/eveningcsv.h"
 #include "evening/standingsmodel.h"
@@ -73,6 +74,19 @@ EveningDesk::~EveningDesk()
 {
     // Its model knows the evening, which may go before the window.
     delete m_standings;
+}
+
+void EveningDesk::showTo(Audience &audience)
+{
+    const auto handOver = [this, &audience] {
+        QList<RoomStanding> rows;
+        for (const Standing &row : m_evening.standings()) {
+            rows.append({row.rank, row.team, row.total});
+        }
+        audience.showStandings(rows);
+    };
+    connect(&m_evening, &Evening::changed, &audience, handOver);
+    handOver();
 }
 
 QAction *EveningDesk::addEntry(QAction *action, const QKeySequence &keys)

@@ -11,6 +11,7 @@
 #include <optional>
 #include <utility>
 
+class Audience;
 class Evening;
 class QAction;
 class QDialog;
@@ -35,6 +36,9 @@ public:
     // Before the window's showTo(): the entries go to the audience's windows too.
     EveningDesk(frmQuizdial &window, Evening &evening, ResultPrinter &printer);
     ~EveningDesk() override;
+
+    // The evening's standings go to the hall from now on, whenever they change.
+    void showTo(Audience &audience);
 
     // Files the window's sheet, and the window starts the next one. Only while
     // the clock is stopped, and not for a sheet no one has touched.

@@ -57,6 +57,7 @@ int main(int argc, char *argv[])
     // What the hall sees; gone before the window.
     Audience audience(window);
     window.showTo(audience);
+    desk.showTo(audience);
     window.show();
     // On X11 without a window manager to activate a new window (a kiosk, a
     // bare X server) the keyboard would reach it only under the mouse pointer,

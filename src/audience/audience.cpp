@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QWidget>
 
 Audience::Audience(QWidget &moderator)
@@ -24,6 +25,11 @@ Audience::Audience(QWidget &moderator)
     m_roomAction->setObjectName(QStringLiteral("showRoom"));
     m_roomAction->setCheckable(true);
     m_roomAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    //: Menu entry: between periods, the room and the phones show the standings for the stop sign.
+    m_standingsAction = new QAction(tr("Show the standings to the room"), this);
+    m_standingsAction->setObjectName(QStringLiteral("showStandings"));
+    m_standingsAction->setCheckable(true);
+    m_standingsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     m_totalAction = new QAction(tr("Show the total to the room"), this);
     m_totalAction->setObjectName(QStringLiteral("showTotal"));
     m_totalAction->setCheckable(true);
@@ -37,11 +43,12 @@ Audience::Audience(QWidget &moderator)
     m_linkAction = new QAction(tr("The link for phones and tablets…"), this);
     m_linkAction->setObjectName(QStringLiteral("showLink"));
     m_linkAction->setEnabled(false);
-    for (QAction *action : {m_roomAction, m_totalAction, m_phonesAction}) {
+    for (QAction *action : {m_roomAction, m_standingsAction, m_totalAction, m_phonesAction}) {
         // A held shortcut toggles once.
         action->setAutoRepeat(false);
     }
     connect(m_roomAction, &QAction::toggled, this, &Audience::showToRoom);
+    connect(m_standingsAction, &QAction::toggled, this, &Audience::publish);
     connect(m_totalAction, &QAction::toggled, this, &Audience::publish);
     connect(m_phonesAction, &QAction::toggled, this, &Audience::shareWithPhones);
     connect(m_linkAction, &QAction::triggered, this, [this] {
@@ -66,7 +73,7 @@ Audience::~Audience()
 
 QList<QAction *> Audience::menuActions() const
 {
-    return {m_roomAction, m_totalAction, m_phonesAction, m_linkAction};
+    return {m_roomAction, m_standingsAction, m_totalAction, m_phonesAction, m_linkAction};
 }
 
 void Audience::carry(const QList<QAction *> &actions)
@@ -82,7 +89,19 @@ void Audience::carry(const QList<QAction *> &actions)
 
 void Audience::show(const RoomState &state)
 {
+    if (state.running && !m_state.running) {
+        // Start takes the hall back to the clock in this same hand-over; after
+        // the period it sees the stop sign until the moderator asks again.
+        const QSignalBlocker once(m_standingsAction);
+        m_standingsAction->setChecked(false);
+    }
     m_state = state;
+    publish();
+}
+
+void Audience::showStandings(const QList<RoomStanding> &standings)
+{
+    m_standings = standings;
     publish();
 }
 
@@ -91,6 +110,8 @@ void Audience::show(const RoomState &state)
 void Audience::publish()
 {
     m_state.totalShown = m_totalAction->isChecked();
+    m_state.standings =
+        m_standingsAction->isChecked() && !m_state.running ? m_standings : QList<RoomStanding>();
     if (m_room) {
         m_room->setState(m_state);
     }

@@ -38,8 +38,11 @@ public:
     // keyboard to takes none of the moderator's keys away.
     void carry(const QList<QAction *> &actions);
     // What the hall is to see now. The total goes to it only while its
-    // entry is checked.
+    // entry is checked; the start of a period unchecks the standings' entry.
     void show(const RoomState &state);
+    // The evening's standings whenever they change: the hall sees them in
+    // the stop sign's place while their entry is checked.
+    void showStandings(const QList<RoomStanding> &standings);
 
     // The room's view while it is shown, else null.
     RoomView *roomView() const { return m_room.get(); }
@@ -57,6 +60,7 @@ private:
 
     QWidget &m_moderator;
     RoomState m_state;
+    QList<RoomStanding> m_standings;
     QList<QAction *> m_carried;
 
     // The view for the room while it is shown.
@@ -68,6 +72,7 @@ private:
     QPointer<PhonesWindow> m_phones;
 
     QAction *m_roomAction = nullptr;
+    QAction *m_standingsAction = nullptr;
     QAction *m_totalAction = nullptr;
     QAction *m_phonesAction = nullptr;
     QAction *m_linkAction = nullptr;

@@ -4,8 +4,6 @@
 
 #include "evening/evening.h"
 
-#include <QJsonObject>
-
 StandingsModel::StandingsModel(Evening &evening, QObject *parent)
     : QAbstractTableModel(parent)
     , m_evening(evening)
@@ -92,15 +90,4 @@ bool StandingsModel::setData(const QModelIndex &index, const QVariant &value, in
 int StandingsModel::numberAt(int row) const
 {
     return m_evening.standings().value(row).number;
-}
-
-QJsonArray standingsJson(const QList<Standing> &standings)
-{
-    QJsonArray rows;
-    for (const Standing &row : standings) {
-        rows.append(QJsonObject{{QStringLiteral("rank"), row.rank},
-                                {QStringLiteral("team"), row.team},
-                                {QStringLiteral("total"), row.total}});
-    }
-    return rows;
 }

@@ -5,7 +5,6 @@
 #include "evening/filedteam.h"
 
 #include <QAbstractTableModel>
-#include <QJsonArray>
 
 class Evening;
 
@@ -35,6 +34,3 @@ public:
 private:
     Evening &m_evening;
 };
-
-// [{"rank":1,"team":"Owls","total":64}, ...], as a page shows them.
-QJsonArray standingsJson(const QList<Standing> &standings);

@@ -38,6 +38,8 @@ QByteArray clockPage()
         //: Said by a screen reader when a new minute begins, %1 its number (1 to 4).
         {"@MINUTE_SAID@", escaped(translated(QT_TRANSLATE_NOOP("ClockPage", "Minute %1")))},
         {"@STOPPED@", escaped(translated(QT_TRANSLATE_NOOP("ClockPage", "The clock is stopped")))},
+        //: What a screen reader calls the list of the teams, ranked, between periods.
+        {"@STANDINGS@", escaped(translated(QT_TRANSLATE_NOOP("ClockPage", "The standings")))},
         //: One line under the clock where the browser cannot keep the screen on itself.
         {"@WAKE@",
          escaped(translated(QT_TRANSLATE_NOOP(

@@ -23,6 +23,12 @@ constexpr double ReadoutShare = 0.6;
 // The QR code's side as a share of the view's shorter side, at most the
 // bottom band's height: small, but large enough for a phone near the screen.
 constexpr double CodeShare = 0.2;
+// A row of the standings is at least this share of the view's height, for
+// the back of the hall; the rank's panel is this many times as wide as high.
+constexpr int RowsPerView = 14;
+constexpr int MinStandingsRows = 3;
+constexpr double RankAspect = 1.3;
+constexpr int RowAspect = 4;
 
 // The widest rectangle of an aspect that fits into the space, centred.
 QRect centredIn(const QRect &space, double aspect)
@@ -33,8 +39,9 @@ QRect centredIn(const QRect &space, double aspect)
 
 } // namespace
 
-RoomLayout roomLayout(QSize size, bool withName, bool withTotal, bool withCode)
+RoomLayout roomLayout(QSize size, bool withName, bool withTotal, RoomCode code)
 {
+    const bool withCode = code != RoomCode::None;
     const int w = size.width();
     const int h = size.height();
     const int gap = std::max(1, std::min(w, h) / 40);
@@ -68,7 +75,72 @@ RoomLayout roomLayout(QSize size, bool withName, bool withTotal, bool withCode)
     } else {
         layout.readout = centredIn(band, ReadoutAspect);
     }
+
+    if (code == RoomCode::Large) {
+        // The largest square beside the stop sign below the name, the stop
+        // sign (and the total under it) in the rest: on a landscape screen
+        // at its right, on an upright one under it.
+        QRect rest(gap, top, w - 2 * gap, h - gap - top);
+        if (w >= h) {
+            const int side = std::max(1, std::min(rest.height(), (rest.width() - gap) / 2));
+            layout.code =
+                QRect(rest.right() + 1 - side, rest.y() + (rest.height() - side) / 2, side, side);
+            rest.setRight(layout.code.left() - 1 - gap);
+        } else {
+            const int side = std::max(1, std::min(rest.width(), (rest.height() - gap) / 2));
+            layout.code =
+                QRect(rest.x() + (rest.width() - side) / 2, rest.bottom() + 1 - side, side, side);
+            rest.setBottom(layout.code.top() - 1 - gap);
+        }
+        layout.stopSign = rest;
+        if (withTotal) {
+            const int height = std::min(bandHeight, rest.height() / 3);
+            layout.total = centredIn(
+                QRect(rest.x(), rest.bottom() + 1 - height, rest.width(), height), TotalAspect);
+            layout.stopSign.setBottom(layout.total.top() - 1 - gap);
+        }
+    }
     return layout;
+}
+
+int standingsRowsPerPage(int areaHeight, int viewHeight)
+{
+    return std::max(1, int(qint64(areaHeight) * RowsPerView / std::max(1, viewHeight)));
+}
+
+QList<StandingsRow> standingsRows(const QRect &area, int teams, int perPage)
+{
+    perPage = std::max(1, perPage);
+    const int rows = std::clamp(teams, std::min(MinStandingsRows, perPage), perPage);
+    // A row no higher than a quarter of its width where few teams leave
+    // height to spare: on a narrow screen a higher one would show nothing larger.
+    const int pitch =
+        std::max(std::min(area.height() / rows, area.width() / RowAspect), area.height() / perPage);
+    const int gap = std::max(1, pitch / 8);
+    const int height = std::max(1, pitch - gap);
+    const int rankWidth = std::min(int(height * RankAspect), area.width() / 5);
+    const int totalWidth = std::min(int(height * TotalAspect), area.width() / 4);
+    // The name kept clear of the panels beside it.
+    const int apart = std::max(gap, height / 3);
+    QList<StandingsRow> all;
+    for (int i = 0; i < rows; ++i) {
+        const int y = area.y() + i * pitch + gap / 2;
+        const QRect rank(area.x(), y, rankWidth, height);
+        const QRect total(area.right() + 1 - totalWidth, y, totalWidth, height);
+        const QRect team(rank.right() + 1 + apart, y, total.left() - rank.right() - 1 - 2 * apart,
+                         height);
+        all.append({rank, team, total});
+    }
+    return all;
+}
+
+StandingsPage standingsPage(int rows, int perPage, int page)
+{
+    perPage = std::max(1, perPage);
+    const int pages = std::max(1, (rows + perPage - 1) / perPage);
+    const int number = (page % pages + pages) % pages;
+    const int first = number * perPage;
+    return {first, std::clamp(rows - first, 0, perPage), number, pages};
 }
 
 RoomScreen chooseRoomScreen(const QList<QRect> &screens, int moderator, int room, int added)

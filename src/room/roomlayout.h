@@ -11,18 +11,55 @@
 #include <QString>
 
 // Where each part of the view goes on a view of a given size. The parts
-// never overlap and all lie inside the view.
+// shown together never overlap, and all lie inside the view.
 struct RoomLayout
 {
     QRect name; // empty without a team name
     QRect digit; // the minute digit's black panel
-    QRect stopSign; // the space the stop sign takes while the clock is stopped
+    // The space the stop sign, or the standings, take while the clock is
+    // stopped; the standings' page number goes in the readout's.
+    QRect stopSign;
     QRect readout;
     QRect total; // empty while the total is not shown
     QRect code; // the link's QR code, a square; empty while none is shown
 };
 
-RoomLayout roomLayout(QSize size, bool withName, bool withTotal, bool withCode = false);
+// The link's QR code: small in a corner, read by a phone near the screen
+// (during a period, and beside the standings), or, between periods, large
+// enough to be read from the back of the hall.
+enum class RoomCode { None, Corner, Large };
+
+// With a large code the digit and the readout, not shown then, keep their
+// places of the corner's layout, the period's: Start fits nothing new to them.
+RoomLayout roomLayout(QSize size, bool withName, bool withTotal, RoomCode code = RoomCode::None);
+
+// The standings in the stop sign's place (area), on a view viewHeight high:
+// rows of equal height, each at least a fourteenth of the view's height, as
+// many a page as fit so.
+int standingsRowsPerPage(int areaHeight, int viewHeight);
+struct StandingsRow
+{
+    QRect rank; // on the minute digit's black
+    QRect team; // on the background
+    QRect total; // on the total's blue
+};
+// The rows of a page, from the top, as high as the area allows for the
+// teams (the same on every page); three rows' space at the least, for one
+// team not to fill the screen alone.
+QList<StandingsRow> standingsRows(const QRect &area, int teams, int perPage);
+
+// Which rows a page shows: page counts from 0 and goes round (page pages is
+// page 0 again); number is that page's, from 0, of pages (at least 1).
+struct StandingsPage
+{
+    int first = 0;
+    int count = 0;
+    int number = 0;
+    int pages = 1;
+
+    bool operator==(const StandingsPage &) const = default;
+};
+StandingsPage standingsPage(int rows, int perPage, int page);
 
 // Where the view goes, a screen (its index among the screens), whether it
 // fills it, and the screen the moderator's window is on or must go to.

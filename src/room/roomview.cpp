@@ -9,6 +9,7 @@
 #include "look/modules.h"
 #include "scoring/scoresheet.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -25,6 +26,12 @@ namespace {
 
 // The pointer goes from a full-screen view after this long without moving.
 constexpr int PointerIdleMs = 2000;
+// Long enough to find one's team on a page, and to read its neighbours.
+constexpr int StandingsPageMs = 8000;
+// The page's number takes this share of the readout's place, a team's name
+// this share of its row's height: below the rank and total beside it.
+constexpr double PageNumberShare = 0.5;
+constexpr double StandingsNameShare = 0.6;
 
 const QStringList &digits()
 {
@@ -59,6 +66,40 @@ void giveBackFreedMemory()
 QColor textOn(QRgb background)
 {
     return qGray(background) >= 128 ? Qt::black : Qt::white;
+}
+
+RoomCode codeFor(const RoomState &state, bool withCode)
+{
+    if (!withCode) {
+        return RoomCode::None;
+    }
+    return state.running || state.standingsShown() ? RoomCode::Corner : RoomCode::Large;
+}
+
+// As high as the box allows; a long text is made narrower down to half that
+// height (beyond it, the painter cuts it short with an ellipsis).
+QFont fitNames(const QFont &face, const QStringList &names, QSize box)
+{
+    const QFont high = fillBox(face, names, QSize(INT_MAX / 4, box.height()));
+    QFont fitting = fillBox(face, names, box);
+    if (fitting.pixelSize() * 2 < high.pixelSize()) {
+        fitting.setPixelSize(std::max(1, high.pixelSize() / 2));
+    }
+    return fitting;
+}
+
+void drawInkCentred(QPainter &painter, const QRect &box, const QString &text)
+{
+    const QRectF ink = QFontMetricsF(painter.font()).tightBoundingRect(text);
+    painter.drawText(QPointF(box.center().x() + 0.5 - ink.center().x(),
+                             box.center().y() + 0.5 - ink.center().y()),
+                     text);
+}
+
+QString pageText(const StandingsPage &page)
+{
+    //: Which page of the standings the room sees, of how many: "2/3". Short.
+    return RoomView::tr("%1/%2").arg(page.number + 1).arg(page.pages);
 }
 
 } // namespace
@@ -98,6 +139,12 @@ RoomView::RoomView(const QWidget *moderator)
             setCursor(Qt::BlankCursor);
         }
     });
+    m_paging.setInterval(StandingsPageMs);
+    connect(&m_paging, &QTimer::timeout, this, [this] {
+        m_page = standingsPage().number + 1;
+        update(m_layout.stopSign);
+        update(m_layout.readout);
+    });
     connect(qApp, &QGuiApplication::screenAdded, this, &RoomView::onScreenAdded);
     connect(qApp, &QGuiApplication::screenRemoved, this, &RoomView::onScreenRemoved);
     describe();
@@ -117,8 +164,9 @@ void RoomView::setState(const RoomState &state)
     }
     const RoomState was = m_state;
     m_state = state;
-    const bool newShape =
-        was.teamName.isEmpty() != state.teamName.isEmpty() || was.totalShown != state.totalShown;
+    const bool withCode = !m_code.isNull();
+    const bool newShape = was.teamName.isEmpty() != state.teamName.isEmpty() ||
+        was.totalShown != state.totalShown || codeFor(was, withCode) != codeFor(state, withCode);
     if (newShape || was.background != state.background) {
         if (newShape) {
             relayout();
@@ -129,7 +177,8 @@ void RoomView::setState(const RoomState &state)
             fitName();
             update(m_layout.name);
         }
-        if (was.running != state.running) {
+        if (was.running != state.running || was.standings != state.standings) {
+            fitStandings();
             update(m_layout.stopSign);
             update(m_layout.readout);
         } else if (state.running) {
@@ -144,7 +193,8 @@ void RoomView::setState(const RoomState &state)
             update(m_total.inkBox);
         }
     }
-    if (was.running != state.running || was.readout != state.readout) {
+    if (was.running != state.running || was.readout != state.readout ||
+        was.standingsShown() != state.standingsShown()) {
         describe();
     }
 }
@@ -164,15 +214,25 @@ void RoomView::setCode(const QImage &code)
     }
 }
 
+StandingsPage RoomView::standingsPage() const
+{
+    return ::standingsPage(int(m_state.standings.size()), m_perPage, m_page);
+}
+
 void RoomView::describe()
 {
-    setAccessibleDescription(m_state.running ? m_state.readout : tr("The clock is stopped"));
+    if (m_state.running) {
+        setAccessibleDescription(m_state.readout);
+    } else {
+        setAccessibleDescription(m_state.standingsShown() ? tr("The standings of the evening")
+                                                          : tr("The clock is stopped"));
+    }
 }
 
 void RoomView::relayout()
 {
-    m_layout =
-        roomLayout(size(), !m_state.teamName.isEmpty(), m_state.totalShown, !m_code.isNull());
+    m_layout = roomLayout(size(), !m_state.teamName.isEmpty(), m_state.totalShown,
+                          codeFor(m_state, !m_code.isNull()));
     using Faces::bold;
     bool dropped = m_digit.fit(bold(Faces::Digit), digits(), m_layout.digit, Margins::Digit);
     dropped |= m_readout.fit(bold(Faces::Readout), readouts(), m_layout.readout, Margins::Text);
@@ -181,21 +241,56 @@ void RoomView::relayout()
         giveBackFreedMemory();
     }
     fitName();
+    fitStandings();
+}
+
+void RoomView::fitStandings()
+{
+    if (!m_state.standingsShown()) {
+        m_paging.stop();
+        m_page = 0;
+        m_rows.clear();
+        return;
+    }
+    const QList<RoomStanding> &all = m_state.standings;
+    m_perPage = standingsRowsPerPage(m_layout.stopSign.height(), height());
+    m_rows = standingsRows(m_layout.stopSign, int(all.size()), m_perPage);
+    // One size for each column, on every page: the largest rank, total and
+    // name decide it.
+    QStringList ranks, teams, totals;
+    for (const RoomStanding &row : all) {
+        ranks << QString::number(row.rank);
+        teams << row.team;
+        totals << QString::number(row.total);
+    }
+    const StandingsRow &first = m_rows.first();
+    using Faces::bold;
+    using Margins::inner;
+    m_rankFont = fillBox(bold(Faces::Digit), ranks, inner(first.rank, Margins::Text).size());
+    m_totalsFont = fillBox(bold(Faces::Total), totals, inner(first.total, Margins::Text).size());
+    m_teamFont = fitNames(bold(Faces::TeamName), teams,
+                          QSize(first.team.width(), int(first.team.height() * StandingsNameShare)));
+
+    const StandingsPage shown = standingsPage();
+    QStringList pages;
+    for (int number = 0; number < shown.pages; ++number) {
+        pages << pageText({0, 0, number, shown.pages});
+    }
+    const QSize box = inner(m_layout.readout, Margins::Text).size();
+    m_pageFont = fillBox(bold(Faces::Readout), pages,
+                         QSize(box.width(), int(box.height() * PageNumberShare)));
+    if (shown.pages < 2) {
+        m_paging.stop();
+    } else if (!m_paging.isActive()) {
+        m_paging.start();
+    }
 }
 
 void RoomView::fitName()
 {
     if (!m_state.teamName.isEmpty()) {
-        // As high as the band allows; a long name is made narrower down to
-        // half that height, and beyond it is cut short with an ellipsis.
-        const QSize box = Margins::inner(m_layout.name, Margins::Name).size();
-        const QFont high =
-            fillBox(m_nameFont, {m_state.teamName}, QSize(INT_MAX / 4, box.height()));
-        const QFont fitting = fillBox(m_nameFont, {m_state.teamName}, box);
-        m_nameFont = fitting;
-        if (fitting.pixelSize() * 2 < high.pixelSize()) {
-            m_nameFont.setPixelSize(std::max(1, high.pixelSize() / 2));
-        }
+        m_nameFont = fitNames(m_nameFont, {m_state.teamName},
+                              Margins::inner(m_layout.name, Margins::Name).size());
     }
 }
 
@@ -224,6 +319,12 @@ void RoomView::paintEvent(QPaintEvent *event)
     const bool digit = panel(m_state.running, m_layout.digit, ColourScheme::Display.background);
     const bool readout = panel(m_state.running, m_layout.readout, ColourScheme::Readout.background);
     const bool total = panel(m_state.totalShown, m_layout.total, ColourScheme::Score.background);
+    const bool standings = m_state.standingsShown();
+    const StandingsPage page = standingsPage();
+    for (int i = 0; standings && i < page.count; ++i) {
+        panel(true, m_rows[i].rank, ColourScheme::Display.background);
+        panel(true, m_rows[i].total, ColourScheme::Score.background);
+    }
     painter.setClipRegion(background);
     painter.fillRect(background.boundingRect(), QColor::fromRgb(m_state.background));
     painter.setClipping(false);
@@ -237,7 +338,9 @@ void RoomView::paintEvent(QPaintEvent *event)
     if (total) {
         m_total.draw(painter, m_state.total);
     }
-    if (!m_state.running && dirty.intersects(m_layout.stopSign)) {
+    if (standings) {
+        paintStandings(painter, dirty);
+    } else if (!m_state.running && dirty.intersects(m_layout.stopSign)) {
         paintStopSign(painter);
     }
     if (!m_code.isNull() && dirty.intersects(m_layout.code)) {
@@ -250,6 +353,44 @@ void RoomView::paintEvent(QPaintEvent *event)
         painter.setFont(m_nameFont);
         painter.setPen(textOn(m_state.background));
         painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, shown);
+    }
+}
+
+void RoomView::paintStandings(QPainter &painter, const QRegion &dirty)
+{
+    const StandingsPage page = standingsPage();
+    const QColor ink = textOn(m_state.background);
+    for (int i = 0; i < page.count; ++i) {
+        const StandingsRow &box = m_rows[i];
+        const RoomStanding &row = m_state.standings[page.first + i];
+        if (!dirty.intersects(box.rank.united(box.total))) {
+            continue;
+        }
+        painter.setFont(m_rankFont);
+        painter.setPen(QColor::fromRgb(ColourScheme::Display.text));
+        drawInkCentred(painter, box.rank, QString::number(row.rank));
+        painter.setFont(m_totalsFont);
+        painter.setPen(QColor::fromRgb(ColourScheme::Score.text));
+        drawInkCentred(painter, box.total, QString::number(row.total));
+        // The name's ink from the box's left edge: a name fitted to the box
+        // by its ink may be a few pixels wider by its advances, and is whole.
+        const QRect &team = box.team;
+        const QFontMetricsF metrics(m_teamFont);
+        QString name = row.team;
+        if (metrics.tightBoundingRect(name).width() > team.width()) {
+            name = metrics.elidedText(name, Qt::ElideRight, team.width());
+        }
+        painter.setFont(m_teamFont);
+        painter.setPen(ink);
+        painter.drawText(
+            QPointF(team.left() - metrics.tightBoundingRect(name).left(),
+                    team.center().y() + 0.5 + (metrics.ascent() - metrics.descent()) / 2),
+            name);
+    }
+    if (page.pages > 1 && dirty.intersects(m_layout.readout)) {
+        painter.setFont(m_pageFont);
+        painter.setPen(ink);
+        drawInkCentred(painter, m_layout.readout, pageText(page));
     }
 }
 

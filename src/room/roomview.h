@@ -20,9 +20,10 @@ QList<QRect> screenGeometries(const QList<QScreen *> &screens);
 
 // The period shown to the room, on a projector or a second screen: the
 // minute digit and the readout as large as the screen allows, or the stop
-// sign, on the chosen background, with the team name and the total. It shows
-// the state it is handed and reads nothing of the moderator's window but the
-// screen that window is on, which it keeps clear of.
+// sign (or the evening's standings, page by page), on the chosen background,
+// with the team name and the total. It shows the state it is handed and reads
+// nothing of the moderator's window but the screen that window is on, which
+// it keeps clear of.
 class RoomView : public QWidget
 {
     Q_OBJECT
@@ -37,9 +38,13 @@ public:
     const RoomLayout &layout() const { return m_layout; }
 
     // The link for phones and tablets as a QR code, one pixel a module with
-    // its quiet zone, shown in a corner by whole pixels a module; a null
-    // image shows none.
+    // its quiet zone, shown by whole pixels a module: large between periods
+    // while the standings are not shown, else in a corner; a null image shows
+    // none.
     void setCode(const QImage &code);
+
+    // The standings' page shown now, while they are shown.
+    StandingsPage standingsPage() const;
 
     // Shows the view on the screen it belongs on (chooseRoomScreen), which
     // is the one just added, if given and not the moderator's.
@@ -75,6 +80,8 @@ private:
     void onScreenRemoved(QScreen *screen);
     void describe();
     void fitName();
+    void fitStandings();
+    void paintStandings(QPainter &painter, const QRegion &dirty);
     QSizeF stopSignSize() const;
     void paintStopSign(QPainter &painter);
     QRect moderatorFrame() const;
@@ -88,6 +95,16 @@ private:
     QFont m_nameFont;
     QImage m_code;
     QSvgRenderer m_stopSign;
+    // The standings' rows of a page, their fonts, and the page shown.
+    QList<StandingsRow> m_rows;
+    int m_perPage = 1;
+    int m_page = 0;
+    QFont m_rankFont;
+    QFont m_teamFont;
+    QFont m_totalsFont;
+    QFont m_pageFont;
+    // The next page every few seconds, while there is more than one.
+    QTimer m_paging;
     // Where the view was as a window before it was made to fill its screen.
     QRect m_windowed;
     QTimer m_pointerIdle;

@@ -56,6 +56,13 @@ inline constexpr int idleTimeoutSeconds = 10;
 // can neither grow the program nor hold the others up.
 inline constexpr qsizetype maxPending = qsizetype(64) * 1024;
 
+// The standings in one event: some 200 teams of usual names, far beyond a
+// quiz night's. Rows past it are left off, so that an evening of the longest
+// names (500 of 100 characters) does not make one event larger than
+// maxPending and drop every viewer; a few events waiting for a slow phone
+// stay well below it.
+inline constexpr qsizetype maxStandingsBytes = qsizetype(8) * 1024;
+
 // The kernel's own buffer for one stream: a small one lets a viewer that has
 // stopped reading be noticed after some 100 KB rather than megabytes.
 inline constexpr int streamSendBuffer = 16 * 1024;

@@ -3,6 +3,7 @@
 #include "webrequest.h"
 
 #include <QCryptographicHash>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -88,7 +89,8 @@ QByteArray contentSecurityPolicy(QByteArrayView page)
 
 QByteArray eventFor(const RoomState &state)
 {
-    // Keys of the page's show() in clock.html; "total" only while one is shown.
+    // Keys of the page's show() in clock.html; "total" and "standings" only
+    // while they are shown.
     QJsonObject json{
         {u"running"_s, state.running},
         {u"minute"_s, state.minuteDigit},
@@ -98,6 +100,20 @@ QByteArray eventFor(const RoomState &state)
     };
     if (state.totalShown) {
         json[u"total"_s] = state.total;
+    }
+    if (state.standingsShown()) {
+        QJsonArray rows;
+        qsizetype bytes = 0;
+        for (const RoomStanding &row : state.standings) {
+            // Its share of the event, escapes left aside.
+            bytes += row.team.toUtf8().size() + 40;
+            if (bytes > ServerLimits::maxStandingsBytes) {
+                break;
+            }
+            rows.append(
+                QJsonObject{{u"rank"_s, row.rank}, {u"team"_s, row.team}, {u"total"_s, row.total}});
+        }
+        json[u"standings"_s] = rows;
     }
     // Compact JSON escapes every line break in a string: the event stays one data line.
     return "data: " + QJsonDocument(json).toJson(QJsonDocument::Compact) + "\n\n";

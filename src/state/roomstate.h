@@ -2,8 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QtGlobal>
+
+// A row of the evening's standings as the hall sees it.
+struct RoomStanding
+{
+    int rank = 0;
+    QString team;
+    int total = 0;
+
+    bool operator==(const RoomStanding &) const = default;
+};
 
 // The window's state as the room sees it, handed over whenever it changes.
 struct RoomState
@@ -16,6 +27,12 @@ struct RoomState
     QString teamName; // empty until one is entered
     bool totalShown = false;
     QString total;
+    // The evening's standings, ranked, while the hall is to see them; empty
+    // otherwise (and while no team is filed).
+    QList<RoomStanding> standings;
+
+    // In the stop sign's place.
+    bool standingsShown() const { return !running && !standings.isEmpty(); }
 
     bool operator==(const RoomState &) const = default;
 };

@@ -647,3 +647,23 @@ differing_pixels() {
              NR % 3 == 0 { diffs += d; d = 0 }
              END { print diffs + 0 }'
 }
+
+# room_rows N: the room's view shows N blue panels (wider than high, unlike a
+# 6's hole), each a fourteenth of its height or more below the one before
+room_rows() {
+    local shot=$E2E_WORK/room-rows.png
+    import -silent -window "$(window_id "$ROOM_TITLE")" -depth 8 "png:$shot" &&
+        convert "$shot" -fill black +opaque 'rgb(0,0,255)' -fill white -opaque 'rgb(0,0,255)' \
+            -define connected-components:verbose=true -define connected-components:area-threshold=400 \
+            -connected-components 4 null: |
+        awk '$NF == "srgb(255,255,255)" {split($2, g, /[x+]/); if (g[1] > g[2]) print g[4]}' | sort -n |
+            awk -v n="$1" -v pitch=$(($(window_info "$ROOM_TITLE" | awk '/Height:/ {print $2}') / 14)) \
+                'NR > 1 && $1 - top < pitch {bad = 1} {top = $1} END {exit bad || NR != n}'
+}
+
+# file_teams N: N teams filed (Ctrl+N), team n with question n in minute 1
+file_teams() {
+    click_on cmdExpand
+    for ((n = 1; n <= $1; n++)); do click_arrow "$n" && keys ctrl+n; done
+    click_on cmdExpand
+}

@@ -3,7 +3,8 @@
 # namespace with one veth end (192.0.2.1, the default route's), the browsers in
 # another behind the other (192.0.2.2), as the hall's phones. The link is read
 # off the room's view's QR code; Chromium and Firefox show what the window
-# shows, and say when the link is lost: sharing stopped, or the network gone.
+# shows (the evening's standings too, between periods), and say when the link
+# is lost: sharing stopped, or the network gone.
 # usage: test_phones.sh PROGRAM BUILD_DIR   (as root; skipped, 77, otherwise)
 # VORNAXI_SCREENSHOTS=DIR: saves DIR/phones.png, the page beside the room's view.
 # shellcheck disable=SC2034,SC2154,SC2015  # layout.sh's arrays; A && B || die
@@ -113,8 +114,17 @@ browse launch phone chromium 390 844 && browse goto phone "$LINK"
 # Before a team's name (the background comes with the first state): the middle filled all the same.
 at_sizes phone "stopped, before a team's name, the stop sign" \
     "document.body.style.background && $(shown stop 10) && !$(shown readout)"
+# Three teams filed, their standings for the stop sign (Ctrl+B): a row each, at
+# least a fourteenth of the screen high, on the page and on the room's view.
+file_teams 3
+keys ctrl+b
+rows=$(shown standings)" && [...document.querySelectorAll('#standings li')].filter((e) => e.getBoundingClientRect().height >= innerHeight / 14).length == 3"
+at_sizes phone "Ctrl+B: the standings, three rows, for the stop sign" "!$(shown stop) && $rows"
+poll_until 2000 room_rows 3
+check "and on the room's view" room_rows 3
 click_on start
-at_sizes phone "running, before a team's name, the minute digit and the readout" "$(shown minute 10) && $(shown readout)"
+at_sizes phone "running, before a team's name, the minute digit and the readout" "$(shown minute 10) && $(shown readout) && !$(shown standings)"
+check "Start: the clock on the room's view too" room_rows 1
 in_step phone 5
 window_says "Screens watching now"
 check "the small window counts the screen watching: $SAID" test "$SAID" = "Screens watching now: 1"

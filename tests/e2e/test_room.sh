@@ -2,7 +2,8 @@
 # End-to-end test of the clock for the room on a private X server with two
 # screens (RandR monitors): the view opens full screen on the screen the
 # moderator's window is not on, keeps the keyboard with the moderator, shows
-# the stop sign and then each second with the window, and follows its screen
+# the stop sign, the evening's standings for it (Ctrl+B) until Start brings the
+# clock back, and then each second with the window, and follows its screen
 # when it is unplugged and when a new one is plugged in, the period going on;
 # a clicker's key held down on it presses Start once.
 #
@@ -70,8 +71,16 @@ in_step() {
         "$(room_geometry | awk -F'[x+]' '{printf "%dx%d+%d+%d", $1, $2 * 0.19, $3, $4 + $2 * 0.8}')"
 }
 
+# Three teams filed, their standings for the stop sign: a row each, each at
+# least a fourteenth of the screen high.
+file_teams 3
+keys ctrl+b
+poll_until 3000 room_rows 3
+check "Ctrl+B: the standings, three rows" room_rows 3
+
 click_on start
 in_step 3000 "running"
+check "Start: the clock again, its readout the only blue" room_rows 1
 
 xrandr --delmonitor room
 poll_until 5000 window_up "$ROOM_TITLE"
@@ -117,4 +126,5 @@ sleep 0.5
 xdotool keydown Next && sleep 3 && xdotool keyup Next
 sleep 0.3
 expect_eq "bells for Page Down held 3 s on the view" "$(bell_count)" 1
+check "stopped: the stop sign, not the standings, until Ctrl+B again" room_rows 0
 finish
