@@ -259,7 +259,7 @@ void tst_Model::randomSessions_data()
     QTest::addColumn<quint32>("seed");
     QTest::addColumn<int>("events");
     for (quint32 seed : {1u, 2u, 3u, 4u, 20261208u}) {
-        QTest::addRow("seed %u", seed) << seed << 40000;
+        QTest::addRow("seed %u", seed) << seed << 24000;
     }
 }
 
