@@ -300,7 +300,7 @@ static int bells(long every, int count)
         while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &at, NULL)) {
         }
         XBell(dpy, 0);
-        XFlush(dpy);
+        XSync(dpy, False); /* handled before an exit could drop it */
     }
     return 0;
 }
