@@ -3,30 +3,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # A whole period's beeps without a sound server, against a floor in the same
-# run: bench/tools/bellfloor ringing the X bell at exact deadlines 0, 60, ...,
-# 240 s. The cases run side by side, each under an X server of its own, so
-# that all meet the same load (about 4.5 minutes):
-#   floor    the floor's bells
-#   failing  the program, ALSA's default device the PulseAudio plug-in and no
-#            sound server running (it fails each time it is opened): X bells
-#   none     the program, no ALSA configuration at all: X bells
-#   card     the program, a working card (ALSA's file plugin over the null
-#            device): its tones, stamped as they arrive by the wall clock
-#   before   as "failing", with VORNAXI_BENCH_BEFORE (another build of the
-#            program, say one from before a change), where it is set
-# Bells are stamped by the X server (XkbBellNotify, in ms); the first beep's
-# onset after its click by the wall clock. Every case runs at the same raised
-# priority (nice -10, where it may), the floor as the program.
-#
-# usage: bench/beep.sh BUILD_DIR  (bench/run.sh's build-bench: the program in
-# main/, bellstamp, bellfloor, toneonsets). Writes bench/results/beep.md.
-# bench/beep.sh --case NAME BUILD_DIR OUT runs one case alone.
+# run, the X bell rung at exact deadlines: the cases (floor, failing, none,
+# card, and before where VORNAXI_BENCH_BEFORE names another build of the
+# program) side by side, each under an X server of its own, so that all meet
+# the same load; how each is taken: bench/notes.md. Writes bench/results/beep.md.
+# usage: bench/beep.sh BUILD_DIR; bench/beep.sh --case NAME BUILD_DIR OUT runs one case alone.
 set -u
 SELF=$(realpath "$0")
-if [ "${1:-}" = --case ]; then
-    NAME=$2 CASE_OUT=$4
-    set -- "$3"
-fi
+[ "${1:-}" != --case ] || { NAME=$2 CASE_OUT=$4 && set -- "$3"; }
 # shellcheck source=bench/lib.sh
 . "$(dirname "$SELF")/lib.sh"
 
@@ -59,25 +43,19 @@ if [ -n "${NAME:-}" ]; then
     *) APP_ENV=() ;; # none: tests/e2e/lib.sh's empty ALSA configuration
     esac
     if [ "$NAME" = floor ]; then
-        "$B/bellfloor" 60 5 &
-        E2E_PIDS+=("$!")
+        "$B/xwatch" bells 60 5 & E2E_PIDS+=("$!")
     else
-        start_app "$APP" >/dev/null
-        sleep 1
-        t0=$(now_ms)
-        click_on start
+        start_app "$APP" >/dev/null && sleep 1 && t0=$(now_ms) && click_on start
     fi
+    # five beeps, and room for a wrong sixth
     if [ "$NAME" = card ]; then
-        poll_until 260000 tones_at_least 5
-        sleep 3 # room for a wrong sixth
-        put stamps "$(tones | cut -d' ' -f2 | paste -sd,)"
-        [ -z "${t0:-}" ] || put onset "$(($(tone 1 2) - t0))"
+        poll_until 260000 tones_at_least 5 && sleep 3
+        put stamps "$(tones | cut -d' ' -f2 | paste -sd,)" && first=$(tone 1 2)
     else
-        poll_until 260000 bells_at_least 5
-        sleep 3
-        put stamps "$(bells_since 0)"
-        [ -z "${t0:-}" ] || put onset "$(($(bell_ms 1) - t0))"
+        poll_until 260000 bells_at_least 5 && sleep 3
+        put stamps "$(bells_since 0)" && first=$(bell_ms 1)
     fi
+    [ -z "${t0:-}" ] || put onset $((first - t0))
     put bells "$(bell_count)"
     exit 0
 fi
@@ -89,28 +67,26 @@ for c in "${CASES[@]}"; do
 done
 wait
 floor=$(get stamps "$E2E_WORK/floor")
-bells "$floor" >/dev/null
+bells "$floor"
 FLOOR_SPAN=$SPAN
-# case NAME FIGURE GOAL: GOAL a number, within so many ms of the floor; "alone",
-# 240 000 ms within 5 ms and the first within 50 ms of its click; "-", none
+# case_row NAME FIGURE GOAL: GOAL a number, within so many ms of the floor;
+# "alone", 240 000 ms within 5 ms and the first within 50 ms of its click; "-", none
 case_row() {
-    local f=$E2E_WORK/$1 words d met=reference onset
-    bells "$(get stamps "$f")" >/dev/null # sets N and SPAN
-    words=$(bells "$(get stamps "$f")") onset=$(get onset "$f")
-    [ "$1" != card ] || words=${words/bells/tones}
-    d=$((SPAN - FLOOR_SPAN))
-    case $3 in
-    -) ;;
-    alone) met=no
-        [ "$N" -eq 5 ] && [ "$(abs $((SPAN - 240000)))" -le 5 ] && [ "${onset:--1}" -ge 0 ] && [ "$onset" -le 50 ] && met=yes ;;
-    *) met=no
-        [ "$N" -eq 5 ] && [ "$(abs "$d")" -le "$3" ] && met=yes ;;
-    esac
-    row "$2" "$words; $(get bells "$f") X bells; the first $onset ms after its click" \
-        "$(case $3 in -) echo "(comparison)" ;; alone) echo "5, first to last 240 000 ms within 5 ms, the first within 50 ms of its click" ;; *) echo "5 bells, within $3 ms of the floor" ;; esac)" \
-        "$FLOOR_SPAN ms" "$(printf '%+d ms' "$d")" "$met"
+    local f=$E2E_WORK/$1 goal="(comparison)" met=reference onset
+    bells "$(get stamps "$f")"
+    onset=$(get onset "$f")
+    if [ "$3" = alone ]; then
+        goal="5, first to last 240 000 ms within 5 ms, the first within 50 ms of its click" met=no
+        [ "$N" -eq 5 ] && [ "$(abs $((SPAN - 240000)))" -le 5 ] && [ "${onset:--1}" -ge 0 ] && [ "$onset" -le 50 ] && met=yes
+    elif [ "$3" != - ]; then
+        goal="5 bells, within $3 ms of the floor" met=no
+        [ "$N" -eq 5 ] && [ "$(abs $((SPAN - FLOOR_SPAN)))" -le "$3" ] && met=yes
+    fi
+    [ "$1" != card ] || BELLS=${BELLS//bell/tone}
+    row "$2" "$BELLS; $(get bells "$f") X bells; the first $onset ms after its click" "$goal" \
+        "$FLOOR_SPAN ms" "$(printf '%+d ms' $((SPAN - FLOOR_SPAN)))" "$met"
 }
-row "Floor: bench/tools/bellfloor rings the X bell at 0, 60, ..., 240 s" "$(tr , ' ' <<<"$floor")" "" "" "" reference
+row "Floor: xwatch bells rings the X bell at 0, 60, ..., 240 s" "$(tr , ' ' <<<"$floor")" "" "" "" reference
 case_row failing "No sound server, ALSA's default device the PulseAudio plug-in (failing): X bells" 3
 case_row none "No sound server, no ALSA configuration: X bells" alone
 case_row card "No sound server, a working card (ALSA's file plugin): tones stamped on arrival by the wall clock" alone

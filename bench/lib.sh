@@ -1,14 +1,11 @@
-# shellcheck shell=bash
+# shellcheck shell=bash disable=SC2034  # MODE and what bells() sets are for the parts
 # SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# What every part of the benchmarks, bench/PART.sh BUILD_DIR [short|full],
-# sources first: the end-to-end tests' tools (tests/e2e/lib.sh, with the
-# program built in BUILD_DIR as APP_BIN), the part's figures as key=value
-# lines in OUT, a process's CPU and memory, and the table the part writes to
-# bench/results/PART.md.
+# What every part, bench/PART.sh BUILD_DIR [short|full], sources first: the
+# end-to-end tests' tools (tests/e2e/lib.sh), the part's figures as key=value
+# lines in OUT, and its table in bench/results/PART.md.
 [ $# -ge 1 ] || { echo "usage: $0 BUILD_DIR [short|full]" >&2; exit 2; }
-# shellcheck disable=SC2034  # MODE is for the parts
 B=$(realpath "$1") MODE=${2:-short} PART=$(basename "$0" .sh)
 APP_BIN=$B/main/vornaxi-timer
 # shellcheck source=tests/e2e/lib.sh
@@ -17,20 +14,23 @@ OUT=$B/$PART.figures
 : >"$OUT"
 BENCH_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 LOAD_BEFORE=$(cut -d' ' -f1-3 /proc/loadavg)
-ROWS=()
-MISSES=0
+ROWS=() MISSES=0
 
-# put KEY VALUE: one figure; get KEY [FILE]: the last one of KEY in FILE (OUT)
+# put KEY VALUE: one figure; get KEY [FILE]: the last one of KEY in FILE
+# (OUT); all KEY [FILE]: every one, comma-separated; med KEY: their median
 put() { echo "$1=$2" >>"$OUT"; }
 get() { sed -n "s/^$1=//p" "${2:-$OUT}" | tail -n1; }
-# xwatch_as WHO ARGS...: bench/tools/xwatch.c's key=value words, as WHO_KEY=VALUE
-xwatch_as() {
-    (cd "$E2E_WORK" && "$B/xwatch" "${@:2}") 2>>"$E2E_WORK/xwatch.err" | sed "s/^/${1}_/; s/ / ${1}_/g"
-}
-# collect FILE: FILE's key=value words into OUT, each key's values in one list
-collect() {
-    tr ' ' '\n' <"$1" | awk -F= 'NF == 2 { if ($1 in v) v[$1] = v[$1] "," $2; else v[$1] = $2 } END { for (k in v) print k "=" v[k] }' >>"$OUT"
-}
+all() { sed -n "s/^$1=//p" "${2:-$OUT}" | paste -sd,; }
+med() { all "$1" | pct 50; }
+# pct P: the P-th percentile (nearest rank) of a comma-separated list on the
+# input; entries: how many it holds
+pct() { tr ',' '\n' | sort -g | awk -v p="$1" '{ a[NR] = $1 } END { k = int((p * NR + 99) / 100); print a[k < 1 ? 1 : k] }'; }
+entries() { awk -F, '{ print NF }'; }
+# xwatch_as WHO ARGS...: bench/tools/xwatch.c's key=value words, a line each, as WHO_KEY=VALUE
+xwatch_as() { (cd "$E2E_WORK" && "$B/xwatch" "${@:2}") 2>>"$E2E_WORK/xwatch.err" | tr ' ' '\n' | sed "s/^/${1}_/"; }
+# in_turns N FUNCTION: FUNCTION once uncounted (the libraries into the
+# cache), then N times, what it prints into OUT
+in_turns() { "$2" >/dev/null; for _ in $(seq "$1"); do "$2" >>"$OUT"; done; }
 # cpu_ns PID: the run time of all the process's threads (schedstat, ns)
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { print s }'; }
 # rss_kb PID: its resident memory (smaps_rollup, kB)
@@ -40,9 +40,6 @@ rss_kb() { sed -n 's/^Rss:\s*//p' /proc/"$1"/smaps_rollup | cut -d' ' -f1; }
 ms() { awk -v u="$1" 'BEGIN { printf "%+.2f ms", u / 1000 }'; }
 plain_ms() { ms "$1" | tr -d +; }
 abs() { echo "${1#-}"; }
-# median, entries: of a comma-separated list on the input
-median() { tr ',' '\n' | sort -n | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2 }'; }
-entries() { awk -F, '{ print NF }'; }
 # ratio A B: A / B, as "1/N" when A is the far smaller
 ratio() {
     awk -v a="$1" -v b="$2" 'BEGIN {
@@ -50,41 +47,42 @@ ratio() {
 }
 # within A B FACTOR: A at most FACTOR times B
 within() { awk -v a="$1" -v b="$2" -v f="$3" 'BEGIN { exit !(b > 0 && a <= f * b) }'; }
+# start_period: Start clicked, and its bell heard (PERIOD_BELLS: the bells
+# before); end_period KEY: the period's bells as KEY_bells, and whether the
+# program still runs as KEY_running
+start_period() {
+    PERIOD_BELLS=$(bell_count)
+    click_on start
+    poll_until 2000 bells_at_least $((PERIOD_BELLS + 1)) || die "no bell after Start"
+}
+end_period() {
+    poll_until 260000 bells_at_least $((PERIOD_BELLS + 5)) || fail "fewer than five bells in 260 s"
+    sleep 3 # room for a wrong sixth bell
+    put "$1_bells" "$(bells_since "$PERIOD_BELLS")"
+    put "$1_running" "$(app_running && echo yes || echo no)"
+}
 # bells_since N: the X server's stamps (ms) of the bells after the first N
 bells_since() { grep '^[0-9]' "$BELL_LOG" | tail -n +$(($1 + 1)) | cut -d' ' -f1 | paste -sd,; }
-# bells STAMPS: a period's bells as words; sets N, SPAN (first to last, ms)
-# and LATE, the ms off its minute of the bell furthest off
+# bells STAMPS: a period's bells (ms); sets N, SPAN (first to last, ms), GAPS,
+# LATE (the ms off its minute of the bell furthest off) and BELLS, in words
 bells() {
-    local t i gaps=""
+    local t i d
     IFS=, read -ra t <<<"$1"
-    N=${#t[@]} SPAN=$((t[N - 1] - t[0]))
-    for ((i = 1; i < N; i++)); do gaps+=" $((t[i] - t[i - 1]))"; done
-    LATE=$(tr ',' '\n' <<<"$1" | awk 'NR == 1 { t0 = $1 } { d = $1 - t0 - 60000 * (NR - 1); if (d * d > m * m) m = d } END { printf "%+d", m }')
-    echo "$N bells, first to last $SPAN ms, gaps${gaps} ms, the latest bell $LATE ms off its minute"
+    N=${#t[@]} SPAN=0 GAPS="" LATE=0
+    for ((i = 1; i < N; i++)); do
+        GAPS+=" $((t[i] - t[i - 1]))" d=$((t[i] - t[0] - 60000 * i)) SPAN=$((t[i] - t[0]))
+        [ "${d#-}" -le "${LATE#-}" ] || LATE=$d
+    done
+    LATE=$(printf %+d "$LATE")
+    BELLS="$N bells, first to last $SPAN ms, gaps${GAPS:- none} ms, the latest bell $LATE ms off its minute"
 }
 
+# yes_if COMMAND...: yes if it succeeds, else no
+yes_if() { if "$@"; then echo yes; else echo no; fi; }
 # row FIGURE MEASURED GOAL FLOOR RATIO MET(yes|no|reference|...)
 row() {
     ROWS+=("| $1 | $2 | $3 | $4 | $5 | $6 |")
     case $6 in yes | reference) ;; *) MISSES=$((MISSES + 1)) ;; esac
-}
-
-# period_row NAME STAMPS UNIT GOAL_MS [EXTRA [ONSET_MS]]: a whole period's
-# five beeps, stamped in ms, against 240 s within GOAL_MS and 60 s gaps within
-# 20 ms; given ONSET_MS, the first beep's onset after its click, within 50 ms
-period_row() {
-    [ -n "$2" ] || { row "$1" "no $3 recorded (see the output above)" "5 $3 60 s apart" "" "" no; return; }
-    local t n span gaps="" met=yes i g
-    IFS=, read -ra t <<<"$2"
-    n=${#t[@]}
-    span=$((t[n - 1] - t[0]))
-    for ((i = 1; i < n; i++)); do gaps+="$((t[i] - t[i - 1])) "; done
-    [ "$n" -eq 5 ] && [ "$(abs $((span - 240000)))" -le "$4" ] || met=no
-    for g in $gaps; do [ "$(abs $((g - 60000)))" -le 20 ] || met=no; done
-    if [ -n "${6:-}" ] && { [ "$6" -lt 0 ] || [ "$6" -gt 50 ]; }; then met=no; fi
-    row "$1" "$n $3; first to last ${span} ms; gaps ${gaps% } ms${6:+; the first $6 ms after its click}${5:+; $5}" \
-        "5 $3, 60 s apart, first to last 240 000 ms within $4 ms${6:+; the first within 50 ms of its click}" "(no floor)" \
-        "$(awk -v s="$span" 'BEGIN { printf "%+d ms", s - 240000 }')" "$met"
 }
 
 # write_results TITLE: bench/results/PART.md, the run named, and shown; exits

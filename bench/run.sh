@@ -2,15 +2,11 @@
 # SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Builds the benchmarks (Release, in build-bench/) and runs their parts, each
-# of which writes its table to bench/results/PART.md.
-#
-# usage: bench/run.sh [--full] [PART...]
-#   without a PART, the parts a run takes: "default" ones, and with --full
-#   the "full" ones too, and as root the "root" ones; --full runs each part
-#   at its full length
-# A part is bench/PART.sh BUILD_DIR short|full and one line in PARTS: its
-# name, when a run takes it, and what it measures, for how long.
+# Builds the benchmarks (Release, in build-bench/) and runs their parts.
+# usage: bench/run.sh [--full] [PART...]: without a PART, the "default" parts,
+# with --full the "full" ones too, as root the "root" ones; --full runs each
+# part at its full length. A part is bench/PART.sh BUILD_DIR short|full,
+# writing bench/results/PART.md, and one line in PARTS: name, when, what.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 PARTS=(
@@ -20,6 +16,7 @@ PARTS=(
     "web root the clock on phones and tablets, in a network namespace, as root: 10 min"
     "timing root click to tone through a sound server, the minute's bell while printing stalls, as root: 3 min"
     "beep full a whole period's beeps without a sound server, against the bell floor: 5 min"
+    "evening default a whole evening's file: its size, a filing, start-up with it, SIGKILLs during filings: 15 min"
 )
 usage() { echo "usage: $0 [--full] [PART...]; the parts:" >&2 && printf '  %s\n' "${PARTS[@]}" >&2; exit 2; }
 export BENCH_RUN="bench/run.sh${*:+ $*}"

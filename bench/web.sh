@@ -2,16 +2,12 @@
 # SPDX-FileCopyrightText: 2026 The Vornaxi Timer authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# The clock on phones and tablets, measured from outside, in a network
-# namespace of its own (only its loopback) under a private Xvfb without a
-# window manager (the beeps are X bells): what it maps before it is turned
-# on, the latency to a headless Chromium's page, 0, 250 and 1000 viewers
-# (bench/tools/webload.cpp), a period with the hostile client; how each
-# figure is taken: bench/notes.md. Writes bench/results/web.md.
+# The clock on phones and tablets, measured from outside in a network
+# namespace of its own under a private Xvfb: what it maps before it is turned
+# on, the latency to a headless Chromium's page, 0, 250 and 1000 viewers, a
+# period with the hostile client (bench/tools/webload.cpp); how each figure
+# is taken: bench/notes.md. Writes bench/results/web.md.
 # usage: web.sh BUILD_DIR   (as root, for the namespace; bench/run.sh web)
-# VORNAXI_BENCH_BEFORE=PROGRAM (a Release build from before the clock for
-# phones, named by VORNAXI_BENCH_BEFORE_NAME) adds start-up and memory
-# against it.
 # shellcheck disable=SC2317,SC2154  # predicates are called through poll_until; layout.sh
 set -u
 [ "$(id -u)" -eq 0 ] || { echo "web.sh: needs root, for a network namespace" >&2; exit 77; }
@@ -23,10 +19,8 @@ fi
 . "$(dirname "$0")/lib.sh"
 # shellcheck source=tests/e2e/browse.sh
 . "$(dirname "$0")/../tests/e2e/browse.sh"
-PHASE_S=30 LATENCY_S=60 LAUNCHES=15 BEFORE=${VORNAXI_BENCH_BEFORE:+$(realpath "$VORNAXI_BENCH_BEFORE")}
+PHASE_S=30 LATENCY_S=60 PHONES_TITLE="The clock on phones and tablets"
 ip link set lo up || die "no loopback in the namespace"
-
-PHONES_TITLE="The clock on phones and tablets"
 XVFB_SCREEN=1280x1024x24 start_xvfb
 start_bellcount "$B/bellstamp"
 
@@ -43,32 +37,16 @@ share() {
     PORT=${BASH_REMATCH[1]} TOKEN=${BASH_REMATCH[2]}
 }
 maps_of() { grep -c -E 'libmicrohttpd|libqrencode' /proc/"$APP_PID"/maps; }
-start_clock() {
-    local before
-    before=$(bell_count)
-    click_on start
-    poll_until 2000 bells_at_least $((before + 1)) || die "no bell after Start"
-}
 # The viewers and the hostile client stand for other devices in the hall:
 # on these two cores they yield to the program and the X server.
-# viewers N FILE: N streams, until stop_viewers; 0 when all had their first state
+# viewers N FILE: N streams until stop_viewers PREFIX, which puts what they
+# got as PREFIX_KEY; 0 when all had their first state
 viewers() {
     nice -n 19 "$B/webload" viewers "$PORT" "/$TOKEN/events" "$1" >"$2" 2>>"$E2E_WORK/webload.err" &
-    VIEWERS_PID=$!
-    E2E_PIDS+=("$VIEWERS_PID")
+    VIEWERS_PID=$! VIEWERS_OUT=$2 && E2E_PIDS+=("$!")
     poll_until 30000 grep -q '^ready' "$2"
 }
-stop_viewers() { kill -TERM "$VIEWERS_PID" && wait "$VIEWERS_PID"; }
-
-# ---- off: never turned on, against the program before it ---------------------------
-if [ -n "$BEFORE" ]; then
-    for ((i = 0; i <= LAUNCHES; i++)); do
-        xwatch_as off_now launch "$APP_TITLE" - 0 "$APP_BIN"
-        xwatch_as off_before launch "$APP_TITLE" - 0 "$BEFORE"
-        xwatch_as off_floor launch "Vornaxi Floor" - 0 "$B/floorwindow" text
-    done | tail -n +4 >"$E2E_WORK/launches" # the first round uncounted: the libraries into the cache
-    collect "$E2E_WORK/launches"
-fi
+stop_viewers() { kill -TERM "$VIEWERS_PID" && wait "$VIEWERS_PID"; grep -v '^ready' "$VIEWERS_OUT" | sed "s/^/$1_/" >>"$OUT"; }
 
 start_app "$APP_BIN"
 sleep 1
@@ -78,16 +56,11 @@ put on_maps "$(maps_of)"
 
 # ---- latency: the window's readout repainted to the page's painted ---------------
 region r Label9 0
-serve_browser() {
-    mkfifo "$E2E_WORK/bridge.in" "$E2E_WORK/bridge.out"
-    node "$B/browser/bridge.js" <"$E2E_WORK/bridge.in" >"$E2E_WORK/bridge.out" 2>>"$E2E_WORK/bridge.log" &
-    BRIDGE=$!
-    E2E_PIDS+=("$BRIDGE")
-    exec 3>"$E2E_WORK/bridge.in" 4<"$E2E_WORK/bridge.out"
-}
-# The bridge closes its browsers when its input ends.
-close_browser() { exec 3>&- 4<&- && wait "$BRIDGE"; }
-serve_browser
+# The bridge (input on fd 3, answers on fd 4) closes its browsers when its input ends.
+mkfifo "$E2E_WORK/bridge.in" "$E2E_WORK/bridge.out"
+node "$B/browser/bridge.js" <"$E2E_WORK/bridge.in" >"$E2E_WORK/bridge.out" 2>>"$E2E_WORK/bridge.log" &
+BRIDGE=$! && E2E_PIDS+=("$!")
+exec 3>"$E2E_WORK/bridge.in" 4<"$E2E_WORK/bridge.out"
 browse launch phone chromium 390 844 || die "no browser"
 browse goto phone "$LINK" || die "the page did not load"
 # Each change of the readout's text, stamped in the frame that paints it.
@@ -95,50 +68,42 @@ WATCH="window.paints = []; const el = document.getElementById('readout');"
 WATCH+=" new MutationObserver(() => { const text = el.textContent.trim();"
 WATCH+=" requestAnimationFrame(() => window.paints.push([performance.timeOrigin + performance.now(), text])); })"
 WATCH+=".observe(el, { childList: true, characterData: true, subtree: true }); return true"
-browse eval phone "(() => { $WATCH })()" ||
-    die "cannot watch the page"
+browse eval phone "(() => { $WATCH })()" || die "cannot watch the page"
 "$B/xwatch" paints "${r[0]}" "${r[1]}" $((r[2] - r[0] + 1)) $((r[3] - r[1] + 1)) $((LATENCY_S + 3)) \
     >"$E2E_WORK/window_paints" &
 STAMPS=$!
 sleep 1
-start_clock
+start_period
 sleep "$LATENCY_S"
 browse eval phone "JSON.stringify(window.paints)" || die "no paints from the page"
-echo "$ANSWER" | python3 -c 'import json, sys; [print("%.3f %s" % (t, s)) for t, s in json.loads(json.load(sys.stdin))]' \
-    >"$E2E_WORK/page_paints"
 wait "$STAMPS"
-close_browser
+exec 3>&- 4<&- && wait "$BRIDGE"
 # For each second the page painted, the window's repaint of that second: the
 # nearest one. The window repaints in the pass after the one that changed its
 # state, while the event leaves in that same pass: the page can be first
 # (a latency below zero).
-put latency_ms "$(awk 'NR == FNR { w[n++] = $1; next }
-    { k = -1; for (i = 0; i < n; i++) if (k < 0 || (w[i] - $1) ^ 2 < (w[k] - $1) ^ 2) k = i;
-      if (k >= 0 && (w[k] - $1) ^ 2 < 500 ^ 2) printf "%s%.2f", (m++ ? "," : ""), $1 - w[k] }' \
-    "$E2E_WORK/window_paints" "$E2E_WORK/page_paints")"
-put latency_window_paints "$(wc -l <"$E2E_WORK/window_paints")"
-put latency_page_paints "$(wc -l <"$E2E_WORK/page_paints")"
+echo "$ANSWER" | python3 -c 'import json, sys
+window = [float(line) for line in open(sys.argv[1])]
+page = [t for t, _ in json.loads(json.load(sys.stdin))]
+near = [min(window or [0], key=lambda w: abs(w - t)) for t in page]
+print("latency_ms=" + ",".join("%.2f" % (t - w) for t, w in zip(page, near) if abs(t - w) < 500))
+print("latency_window_paints=%d\nlatency_page_paints=%d" % (len(window), len(page)))' "$E2E_WORK/window_paints" >>"$OUT"
 
 # ---- viewers: 0, 250, 1000 in turn, the period running -------------------------------
 for n in 0 250 1000; do
-    if [ "$n" -gt 0 ]; then
-        viewers "$n" "$E2E_WORK/viewers$n" || die "$n viewers did not all connect"
-    fi
+    [ "$n" -eq 0 ] || viewers "$n" "$E2E_WORK/viewers$n" || die "$n viewers did not all connect"
     sleep 2
     a=$(cpu_ns "$APP_PID")
     sleep "$PHASE_S"
-    b=$(cpu_ns "$APP_PID")
+    put "viewers${n}_cpu_ns" $(($(cpu_ns "$APP_PID") - a))
     put "viewers${n}_rss_kb" "$(rss_kb "$APP_PID")"
-    put "viewers${n}_cpu_ns" $((b - a))
     if [ "$n" -gt 0 ]; then
-        stop_viewers
-        sed "s/^/viewers${n}_/" "$E2E_WORK/viewers$n" | grep -v '^viewers[0-9]*_ready ' >>"$OUT"
+        stop_viewers "viewers$n"
         # A stream the clock has suspended learns that its viewer left at
         # the next beat: the slots of the streams just gone come free.
         sleep 2
     fi
 done
-put phase_s "$PHASE_S"
 stop_pid "$APP_PID"
 
 # ---- hostile: a period with 1000 viewers and the hostile client ------------------------
@@ -147,48 +112,22 @@ sleep 1
 share
 viewers 1000 "$E2E_WORK/viewers_hostile" || die "1000 viewers did not all connect"
 nice -n 19 "$B/webload" hostile "$PORT" "$TOKEN" >"$E2E_WORK/hostile" 2>>"$E2E_WORK/webload.err" &
-HOSTILE=$!
-E2E_PIDS+=("$HOSTILE")
-BELL_BEFORE=$(bell_count)
-start_clock
-poll_until 250000 bells_at_least $((BELL_BEFORE + 5)) || fail "fewer than five bells in 250 s"
-sleep 3 # room for a wrong sixth bell
+HOSTILE=$! && E2E_PIDS+=("$!")
+start_period
+end_period hostile
 kill -TERM "$HOSTILE" && wait "$HOSTILE"
-stop_viewers
-put hostile_bells "$(bells_since "$BELL_BEFORE")"
+stop_viewers hostile_viewers
 sed 's/^/hostile_/' "$E2E_WORK/hostile" >>"$OUT"
-sed 's/^/hostile_viewers_/' "$E2E_WORK/viewers_hostile" | grep -v '_ready ' >>"$OUT"
-put hostile_running "$(app_running && echo yes || echo no)"
 stop_pid "$APP_PID"
 
 # ---- the table -----------------------------------------------------------------------
-if [ -n "$BEFORE" ]; then
-    declare -A up rss
-    for who in now before floor; do
-        up[$who]=$(get "off_${who}_startup_us" | median)
-        rss[$who]=$(get "off_${who}_rss_kb" | median | cut -d. -f1)
-    done
-    met=no
-    # "Unchanged": start-up within 5 % of the program before, RSS within 256 kB.
-    within "${up[now]}" "${up[before]}" 1.05 && [ "$((rss[now] - rss[before]))" -le 256 ] && met=yes
-    row "Never turned on: start-up and RSS, launched in turns with the program before the clock for phones (${VORNAXI_BENCH_BEFORE_NAME:-$BEFORE}) and the text floor, median of $(get off_now_startup_us | entries)" \
-        "start-up $(plain_ms "${up[now]}") (before: $(plain_ms "${up[before]}")); RSS ${rss[now]} kB (before: ${rss[before]} kB)" \
-        "unchanged: start-up within 5 % and RSS within 256 kB of the program before" \
-        "$(plain_ms "${up[floor]}"); ${rss[floor]} kB" \
-        "$(ratio "${up[now]}" "${up[floor]}") (before $(ratio "${up[before]}" "${up[floor]}")); +$((rss[now] - rss[floor])) kB (before +$((rss[before] - rss[floor])) kB)" "$met"
-fi
-met=no
-[ "$(get off_maps)" -eq 0 ] && [ "$(get on_maps)" -gt 0 ] && met=yes
+met=no && [ "$(get off_maps)" -eq 0 ] && [ "$(get on_maps)" -gt 0 ] && met=yes
 row "Never turned on: libmicrohttpd's and libqrencode's mappings in the program" \
     "$(get off_maps) before Ctrl+L; $(get on_maps) after" "none until first needed" "" "" "$met"
-lat=$(get latency_ms)
-# pct P: the P-th percentile of the latencies (nearest rank)
-pct() { tr ',' '\n' <<<"$lat" | sort -g | awk -v p="$1" '{ a[NR] = $1 } END { k = int((p * NR + 99) / 100); print a[k < 1 ? 1 : k] }'; }
-n=$(tr ',' '\n' <<<"$lat" | grep -c .)
-met=no
-[ "$n" -ge $((LATENCY_S - 3)) ] && within "$(pct 99)" 1 30 && met=yes
+lat=$(get latency_ms) n=$(get latency_ms | entries)
+met=no && [ "$n" -ge $((LATENCY_S - 3)) ] && within "$(pct 99 <<<"$lat")" 1 30 && met=yes
 row "The moderator's readout repainted to the page's painted, headless Chromium 390x844 on the same machine, $n seconds of a period" \
-    "median $(pct 50) ms, p99 $(pct 99) ms, max $(pct 100) ms (window repaints seen $(get latency_window_paints), page paints $(get latency_page_paints))" \
+    "median $(pct 50 <<<"$lat") ms, p99 $(pct 99 <<<"$lat") ms, max $(pct 100 <<<"$lat") ms (window repaints seen $(get latency_window_paints), page paints $(get latency_page_paints))" \
     "p99 at most 30 ms" "(no floor)" "" "$met"
 # slope KEY: least squares over 0, 250 and 1000 viewers, per viewer
 slope() {
@@ -196,22 +135,20 @@ slope() {
         awk '{ x = $1; y = $2; n++; sx += x; sy += y; sxx += x * x; sxy += x * y }
         END { printf "%.3f", (n * sxy - sx * sy) / (n * sxx - sx * sx) }'
 }
-per_s() { awk -v s="$PHASE_S" -v v="$1" 'BEGIN { printf "%d", v / 1000 / s }'; }
+per_s() { awk -v s="$PHASE_S" -v v="$(get "viewers${1}_cpu_ns")" 'BEGIN { printf "%d", v / 1000 / s }'; }
 mem=$(slope rss_kb) cpu=$(awk -v c="$(slope cpu_ns)" -v s="$PHASE_S" 'BEGIN { printf "%.2f", c / 1000 / s }')
 every=no
 [ "$(get viewers1000_same_events)" -eq 1000 ] && [ "$(get viewers1000_closed)" -eq 0 ] &&
     [ "$(get viewers1000_data_min)" -ge $((PHASE_S - 1)) ] && [ "$(get viewers250_same_events)" -eq 250 ] && every=yes
-met=no
-[ "$every" = yes ] && within "$mem" 1 40 && within "$cpu" 1 10 && met=yes
+met=no && [ "$every" = yes ] && within "$mem" 1 40 && within "$cpu" 1 10 && met=yes
 row "Viewers on the loopback during a period, $PHASE_S s each: 0, 250, 1000 event streams" \
-    "memory $mem kB a viewer, CPU $cpu us a viewer-second (RSS $(get viewers0_rss_kb), $(get viewers250_rss_kb), $(get viewers1000_rss_kb) kB; CPU $(per_s "$(get viewers0_cpu_ns)"), $(per_s "$(get viewers250_cpu_ns)"), $(per_s "$(get viewers1000_cpu_ns)") us a second); every stream every event: $every (1000: $(get viewers1000_same_events) the same, data events $(get viewers1000_data_min) to $(get viewers1000_data_max), beats $(get viewers1000_beats_min) to $(get viewers1000_beats_max), dropped $(get viewers1000_closed))" \
+    "memory $mem kB a viewer, CPU $cpu us a viewer-second (RSS $(get viewers0_rss_kb), $(get viewers250_rss_kb), $(get viewers1000_rss_kb) kB; CPU $(per_s 0), $(per_s 250), $(per_s 1000) us a second); every stream every event: $every (1000: $(get viewers1000_same_events) the same, data events $(get viewers1000_data_min) to $(get viewers1000_data_max), beats $(get viewers1000_beats_min) to $(get viewers1000_beats_max), dropped $(get viewers1000_closed))" \
     "each gets every event; at most 40 kB and 10 us a viewer-second (the slope)" "0 viewers, same run" "" "$met"
-bells "$(get hostile_bells)" >/dev/null
-answers=$(grep '^hostile_status_' "$OUT" | sed 's/^hostile_status_//; s/=/: /' | paste -sd, | sed 's/,/, /g')
-met=no
-[ "$N" -eq 5 ] && [ "$(abs "$LATE")" -le 5 ] && [ "$(get hostile_running)" = yes ] &&
+bells "$(get hostile_bells)"
+answers=$(sed -n 's/^hostile_status_\([0-9]*\)=/\1: /p' "$OUT" | paste -sd, | sed 's/,/, /g')
+met=no && [ "$N" -eq 5 ] && [ "$(abs "$LATE")" -le 5 ] && [ "$(get hostile_running)" = yes ] &&
     [ "$(get hostile_viewers_same_events)" -eq "$(get hostile_viewers_open)" ] && met=yes
 row "A whole period with 1000 viewers and the hostile client (bench/tools/webload hostile: the tests' hostile requests and more) running throughout" \
-    "$(bells "$(get hostile_bells)"); hostile rounds $(get hostile_rounds), answers by status: ${answers:-none}, unanswered $(get hostile_unanswered); viewers $(get hostile_viewers_open) open at the end, $(get hostile_viewers_same_events) with every event, $(get hostile_viewers_closed) dropped" \
+    "$BELLS; hostile rounds $(get hostile_rounds), answers by status: ${answers:-none}, unanswered $(get hostile_unanswered); viewers $(get hostile_viewers_open) open at the end, $(get hostile_viewers_same_events) with every event, $(get hostile_viewers_closed) dropped" \
     "every bell within 5 ms of its second; every viewer every event" "(no floor)" "$LATE ms" "$met"
 write_results "The clock on phones and tablets"

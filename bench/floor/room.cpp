@@ -2,13 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The floor for the room's view: the least a full-screen window showing the
-// readout costs to open and to keep running. A window with one line of text,
-// whose Ctrl+R opens and closes a second one, built when asked for, full
-// screen on the screen the view would take and destroyed at closing, that shows one
-// label where the view puts its readout, in the readout's face, size and
-// colours (all taken from the view's own layout and fitting, so that the two
-// cannot drift apart). The label shows the next second every second from start, as the
-// view does while the period runs; a closed window repaints nothing.
+// readout costs to open and to keep running (bench/notes.md). Its readout is
+// laid out and fitted by the view's own code, so that the two cannot drift
+// apart.
 #include "app/geometry.h"
 #include "clock/periodclock.h"
 #include "look/colourscheme.h"

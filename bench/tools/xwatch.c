@@ -3,30 +3,20 @@
  *
  * xwatch: the benchmarks' eye on the X server, which sees a window mapped or
  * painted the moment the server reports it, not at the next turn of a polling
- * loop. Prints key=value words; bench/notes.md says what each figure is.
+ * loop; it sends keys by XTest and rings the floor's bells. Prints key=value
+ * words; bench/notes.md says what each mode does and each figure is.
  *
- * usage: xwatch launch WINDOW_TITLE VIEW_TITLE OPENS PROGRAM [ARGS...]
- *          exec to WINDOW_TITLE mapped, then 500 ms later its Rss and Pss;
- *          then OPENS times Ctrl+R to VIEW_TITLE mapped and painted all over,
- *          300 ms, Ctrl+R to it unmapped, 300 ms (RSS while open and after).
- *        xwatch alive WINDOW_TITLE MS PROGRAM [ARGS...]
- *          as launch without opening, the memory MS ms after the mapping.
- *        xwatch cycles VIEW_TITLE CYCLES SPREAD_MS PID [SCREENS REMOVE ADD]
- *          the program PID running, CYCLES openings and closings of the view
- *          spread over SPREAD_MS; with SCREENS, the shell commands REMOVE and
- *          ADD take its screen away and back SCREENS times while it is open.
+ * usage: xwatch launch WINDOW_TITLE VIEW_TITLE OPENS SETTLE_MS PROGRAM [ARGS...]
+ *        xwatch cycles VIEW_TITLE CYCLES SPREAD_MS PID SCREENS REMOVE ADD
  *        xwatch paints X Y WIDTH HEIGHT SECONDS
- *          the wall clock (which a browser's page reads too), in ms, of each
- *          repaint of the rectangle; reports within 50 ms of the last are one.
+ *        xwatch bells EVERY COUNT
  *
- * The key goes by XTest to whichever window has the keyboard. "Painted" is
- * the union of the DAMAGE reports on the root window (drawing into any
- * window) since the view was mapped covering all of it; Qt's windows have no
- * background of their own, so the mapping alone draws nothing. Needs a
- * display without a window manager.
+ * "Painted" is the union of the DAMAGE reports on the root window (drawing
+ * into any window) since the view was mapped covering all of it; Qt's windows
+ * have no background of their own, so the mapping alone draws nothing. Needs
+ * a display without a window manager.
  */
 #define _GNU_SOURCE
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -64,15 +54,11 @@ static long rollup_kb(pid_t pid, const char *key)
     size_t len = strlen(key);
     snprintf(path, sizeof path, "/proc/%d/smaps_rollup", (int)pid);
     FILE *f = fopen(path, "r");
-    if (!f)
-        return -1;
-    while (fgets(line, sizeof line, f)) {
-        if (strncmp(line, key, len) == 0 && line[len] == ':') {
+    while (f && fgets(line, sizeof line, f))
+        if (strncmp(line, key, len) == 0 && line[len] == ':')
             value = atol(line + len + 1);
-            break;
-        }
-    }
-    fclose(f);
+    if (f)
+        fclose(f);
     return value;
 }
 
@@ -80,11 +66,9 @@ static long rollup_kb(pid_t pid, const char *key)
 static void end_child(pid_t pid)
 {
     kill(pid, SIGTERM);
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < 200; ++i, usleep(10000))
         if (waitpid(pid, NULL, WNOHANG) == pid)
             return;
-        usleep(10000);
-    }
     kill(pid, SIGKILL);
     waitpid(pid, NULL, 0);
 }
@@ -108,12 +92,12 @@ static int ignore_error(Display *d, XErrorEvent *e) { return (void)d, (void)e, 0
 
 static void handle(XEvent *ev)
 {
+    XWindowAttributes a;
     if (ev->type == MapNotify) {
         Window w = ev->xmap.window;
         if (window_title && window_seen == None && has_title(dpy, w, window_title))
             window_seen = w;
         if (w == view || (view_title && has_title(dpy, w, view_title))) {
-            XWindowAttributes a;
             view = w;
             view_mapped = 1;
             if (XGetWindowAttributes(dpy, w, &a))
@@ -136,7 +120,6 @@ static void handle(XEvent *ev)
             XUnionRectWithRegion(&r, painted, painted);
         if (watched.width && r.x < watched.x + watched.width && r.y < watched.y + watched.height &&
             r.x + r.width > watched.x && r.y + r.height > watched.y) {
-            /* The wall clock, which a browser's page reads too. */
             struct timespec ts;
             clock_gettime(CLOCK_REALTIME, &ts);
             double at = (double)ts.tv_sec * 1000.0 + (double)ts.tv_nsec / 1e6;
@@ -198,57 +181,51 @@ static long long ctrl_r(void)
     return t;
 }
 
-static pid_t start(char **program)
+/* Ctrl+R until the view is mapped (*map_us after the key) and painted all
+   over: the time from the key; -1 if it was not mapped, -2 not painted. */
+static long long open_view(long long *map_us, long long timeout_us)
 {
-    pid_t pid = fork();
-    if (pid == 0) {
-        close(ConnectionNumber(dpy));
-        execvp(program[0], program);
-        _exit(127);
-    }
-    if (pid < 0) {
-        perror("xwatch: fork");
+    long long t = ctrl_r();
+    if (wait_for(is_mapped, timeout_us))
         return -1;
-    }
-    if (wait_for(window_mapped, 30000000LL)) {
-        fprintf(stderr, "xwatch: no window titled '%s' within 30 s\n", window_title);
-        end_child(pid);
-        return -1;
-    }
-    return pid;
+    *map_us = now_us() - t;
+    return wait_for(view_painted, timeout_us) ? -2 : now_us() - t;
 }
 
-static int give_up(pid_t pid, const char *what)
+static int give_up(pid_t pid, const char *title, const char *what)
 {
-    fprintf(stderr, "xwatch: '%s' %s\n", view_title, what);
-    end_child(pid);
+    fprintf(stderr, "xwatch: '%s' %s\n", title, what);
+    if (pid > 0)
+        end_child(pid);
     return 1;
 }
 
 static int launch(int opens, int settle_ms, char **program)
 {
     long long t0 = now_us();
-    pid_t pid = start(program);
-    if (pid < 0)
-        return 1;
+    pid_t pid = fork();
+    if (pid == 0) {
+        close(ConnectionNumber(dpy));
+        execvp(program[0], program);
+        _exit(127);
+    }
+    if (pid < 0 || wait_for(window_mapped, 30000000LL))
+        return give_up(pid, window_title, "not mapped within 30 s");
     long long mapped_at = now_us();
     sleep_ms(settle_ms);
     printf("startup_us=%lld rss_kb=%ld pss_kb=%ld", mapped_at - t0, rollup_kb(pid, "Rss"),
            rollup_kb(pid, "Pss"));
     for (int k = 1; k <= opens; ++k) {
-        long long t = ctrl_r();
-        if (wait_for(is_mapped, 10000000LL))
-            return give_up(pid, "not mapped within 10 s of Ctrl+R");
-        long long mapped = now_us();
-        if (wait_for(view_painted, 10000000LL))
-            return give_up(pid, "not painted all over within 10 s");
-        printf(" open%d_map_us=%lld open%d_us=%lld", k, mapped - t, k, now_us() - t);
+        long long map_us = 0, us = open_view(&map_us, 10000000LL);
+        if (us < 0)
+            return give_up(pid, view_title, us == -1 ? "not mapped in 10 s" : "not painted in 10 s");
+        printf(" open%d_map_us=%lld open%d_us=%lld", k, map_us, k, us);
         sleep_ms(300);
         if (k == 1)
             printf(" view_rss_kb=%ld", rollup_kb(pid, "Rss"));
         ctrl_r();
         if (wait_for(is_unmapped, 10000000LL))
-            return give_up(pid, "still mapped 10 s after Ctrl+R");
+            return give_up(pid, view_title, "still mapped 10 s after Ctrl+R");
         sleep_ms(300);
         if (k == 1)
             printf(" closed_rss_kb=%ld closed_alive_ms=%lld", rollup_kb(pid, "Rss"),
@@ -259,154 +236,109 @@ static int launch(int opens, int settle_ms, char **program)
     return 0;
 }
 
-static int compare(const void *a, const void *b)
+/* After a screen change (the shell command given): the view unmapped and
+   mapped again at its new place, and painted there; the time it took, or -1
+   if the command failed or the view did not follow. */
+static long long follows(const char *command)
 {
-    long long x = *(const long long *)a, y = *(const long long *)b;
-    return (x > y) - (x < y);
-}
-
-/* Runs a shell command (xrandr), status 0 if it succeeded. */
-static int run(const char *command)
-{
+    long long t = now_us();
     int status = system(command);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 1;
-}
-
-/* After a screen change: the view unmapped and mapped again at its new
-   place, and painted there; the time it took, or -1. */
-static long long follows(long long t)
-{
-    if (wait_for(is_unmapped, 3000000LL) || wait_for(is_mapped, 3000000LL) ||
-        wait_for(view_painted, 3000000LL))
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || wait_for(is_unmapped, 3000000LL) ||
+        wait_for(is_mapped, 3000000LL) || wait_for(view_painted, 3000000LL))
         return -1;
     return now_us() - t;
 }
 
+/* Prints each opening's time (key to painted) as open_us=, and the RSS with
+   the view closed after cycles 1, 10, 100 and the last. */
 static int cycles(int n, long long spread_us, pid_t pid, int screens, const char *remove,
                   const char *add)
 {
-    long long *open = calloc((size_t)n, sizeof *open);
-    int opened = 0, unanswered = 0, unpainted = 0, moved = 0, unmoved = 0, failed = 0;
-    long long moved_max = 0;
+    int unanswered = 0, unpainted = 0, changes = 0, moved = 0;
+    long long moved_max = 0, start = now_us();
     /* The screen goes in the middle of each group of cycles and comes back
        at its end: the RSS, read after whole groups, is always that of a view
        last shown full screen on it. */
-    int group = screens > 0 ? n / screens : 0;
-    long long start = now_us();
-    if (!open)
-        return 1;
+    int group = n / screens;
     for (int k = 1; k <= n; ++k) {
         pump_until(start + spread_us * (k - 1) / n);
         /* The key is sent for the state the view is in. */
         if (!view_mapped) {
-            long long t = ctrl_r();
-            if (wait_for(is_mapped, 3000000LL)) {
-                ++unanswered;
-            } else if (wait_for(view_painted, 3000000LL)) {
-                ++unpainted;
-            } else {
-                open[opened++] = now_us() - t;
-            }
+            long long map_us, us = open_view(&map_us, 3000000LL);
+            unanswered += us == -1;
+            unpainted += us == -2;
+            if (us >= 0)
+                printf("open_us=%lld\n", us);
         }
-        /* Its screen removed, or added, while it is open. */
-        const char *change = NULL;
-        if (group > 0 && k % group == group / 2 && k / group < screens)
-            change = remove;
-        else if (group > 0 && k % group == 0 && k / group <= screens)
-            change = add;
+        const char *change = k % group == group / 2 && k / group < screens ? remove
+                             : k % group == 0 && k / group <= screens      ? add : NULL;
         if (change && view_mapped) {
-            long long t = now_us(), took = run(change) ? -2 : follows(t);
-            failed += took == -2;
-            unmoved += took == -1;
+            long long took = follows(change);
+            ++changes;
             moved += took >= 0;
-            if (took > moved_max)
-                moved_max = took;
+            moved_max = took > moved_max ? took : moved_max;
         }
         ctrl_r();
         if (wait_for(is_unmapped, 3000000LL))
             ++unanswered;
         if (k == 1 || k == 10 || k == 100 || k == n) {
             pump_until(now_us() + 200000);
-            if (k == n)
-                printf("rss_after_last_kb=%ld\n", rollup_kb(pid, "Rss"));
-            else
-                printf("rss_after_%d_kb=%ld\n", k, rollup_kb(pid, "Rss"));
-            fflush(stdout);
+            printf("rss_after_%d_kb=%ld\n", k, rollup_kb(pid, "Rss"));
         }
     }
-    qsort(open, (size_t)opened, sizeof *open, compare);
-    printf("cycles=%d\nopened=%d\nunanswered=%d\nunpainted=%d\ncycles_ms=%lld\n", n, opened,
-           unanswered, unpainted, (now_us() - start) / 1000);
-    printf("screen_changes=%d\nmoved=%d\nunmoved=%d\nchange_failed=%d\nmoved_max_us=%lld\n",
-           moved + unmoved + failed, moved, unmoved, failed, moved_max);
-    if (opened > 0)
-        printf("open_median_us=%lld\nopen_p90_us=%lld\nopen_max_us=%lld\n", open[opened / 2],
-               open[opened * 9 / 10], open[opened - 1]);
-    free(open);
+    printf("cycles=%d\nunanswered=%d\nunpainted=%d\ncycles_ms=%lld\nscreen_changes=%d\nmoved=%d\n"
+           "moved_max_us=%lld\n",
+           n, unanswered, unpainted, (now_us() - start) / 1000, changes, moved, moved_max);
+    return 0;
+}
+
+static int bells(long every, int count)
+{
+    struct timespec at;
+    clock_gettime(CLOCK_MONOTONIC, &at);
+    for (int i = 0; i < count; ++i, at.tv_sec += every) {
+        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &at, NULL)) {
+        }
+        XBell(dpy, 0);
+        XSync(dpy, False); /* handled before an exit could drop it */
+    }
     return 0;
 }
 
 int main(int argc, char *argv[])
 {
-    int launching = argc >= 6 && strcmp(argv[1], "launch") == 0;
-    int living = argc >= 5 && strcmp(argv[1], "alive") == 0;
-    int cycling = (argc == 6 || argc == 9) && strcmp(argv[1], "cycles") == 0;
-    int painting = argc == 7 && strcmp(argv[1], "paints") == 0;
-    if (!launching && !living && !cycling && !painting) {
-        fprintf(stderr, "usage: xwatch launch|alive|cycles|paints ... (see its source)\n");
-        return 2;
-    }
-    dpy = XOpenDisplay(NULL);
-    if (!dpy) {
-        fprintf(stderr, "xwatch: cannot open display\n");
-        return 1;
-    }
-    int damage_error, ev, err, major, minor;
-    if (!XDamageQueryExtension(dpy, &damage_event, &damage_error) ||
+    const char *mode = argc > 1 ? argv[1] : "";
+    int damage_error, ev, err, major, minor, status = 2;
+    if (!(dpy = XOpenDisplay(NULL)) || !XDamageQueryExtension(dpy, &damage_event, &damage_error) ||
         !XTestQueryExtension(dpy, &ev, &err, &major, &minor)) {
-        fprintf(stderr, "xwatch: the X server lacks DAMAGE or XTEST\n");
+        fprintf(stderr, "xwatch: no display, or it lacks DAMAGE or XTEST\n");
         return 1;
     }
+    if (argc == 4 && strcmp(mode, "bells") == 0)
+        return bells(atol(argv[2]), atoi(argv[3]));
     painted = XCreateRegion();
     XSetErrorHandler(ignore_error);
     XSelectInput(dpy, DefaultRootWindow(dpy), SubstructureNotifyMask);
     /* Only where painting is watched: reports cost the server work. */
-    if (!living && !(launching && atoi(argv[4]) == 0))
+    if (strcmp(mode, "launch") != 0 || (argc > 4 && atoi(argv[4]) > 0))
         XDamageCreate(dpy, DefaultRootWindow(dpy), XDamageReportRawRectangles);
     XSync(dpy, False);
 
-    int status;
-    if (launching) {
+    if (argc >= 7 && strcmp(mode, "launch") == 0) {
         window_title = argv[2];
         view_title = atoi(argv[4]) > 0 ? argv[3] : NULL;
-        status = launch(atoi(argv[4]), 500, argv + 5);
-    } else if (living) {
-        window_title = argv[2];
-        status = launch(0, atoi(argv[3]), argv + 4);
-    } else if (painting) {
+        status = launch(atoi(argv[4]), atoi(argv[5]), argv + 6);
+    } else if (argc == 7 && strcmp(mode, "paints") == 0) {
         watched = (XRectangle){(short)atoi(argv[2]), (short)atoi(argv[3]),
                                (unsigned short)atoi(argv[4]), (unsigned short)atoi(argv[5])};
         pump_until(now_us() + (long long)(atof(argv[6]) * 1e6));
         status = 0;
-    } else {
+    } else if (argc == 9 && strcmp(mode, "cycles") == 0) {
         view_title = argv[2];
-        /* The view may be open already: find it among the root's children. */
-        Window root, parent, *children = NULL;
-        unsigned int count = 0;
-        if (XQueryTree(dpy, DefaultRootWindow(dpy), &root, &parent, &children, &count)) {
-            for (unsigned int i = 0; i < count; ++i) {
-                XWindowAttributes a;
-                if (has_title(dpy, children[i], view_title) &&
-                    XGetWindowAttributes(dpy, children[i], &a)) {
-                    view = children[i];
-                    view_mapped = a.map_state == IsViewable;
-                }
-            }
-            XFree(children);
-        }
         status = cycles(atoi(argv[3]), atoll(argv[4]) * 1000, (pid_t)atoi(argv[5]),
-                        argc == 9 ? atoi(argv[6]) : 0, argc == 9 ? argv[7] : NULL,
-                        argc == 9 ? argv[8] : NULL);
+                        atoi(argv[6]), argv[7], argv[8]);
+    } else {
+        fprintf(stderr, "usage: xwatch launch|cycles|paints|bells ... (see its source)\n");
     }
     XCloseDisplay(dpy);
     return status;
