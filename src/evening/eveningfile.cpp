@@ -134,6 +134,8 @@ EveningStore::EveningStore(const QString &folder, QObject *parent)
     , m_folder(folder)
     , m_thread(QThread::create([this] { run(); }))
 {
+    // Read while the caller builds its windows: start-up does not wait for it.
+    m_jobs.push_back(Job{Job::Read, {}});
     m_thread->start();
 }
 
@@ -154,6 +156,16 @@ QString EveningStore::filePath() const
 }
 
 EveningData EveningStore::load()
+{
+    QMutexLocker lock(&m_mutex);
+    while (!m_kept) {
+        m_idle.wait(&m_mutex);
+    }
+    return *m_kept;
+}
+
+// The writer's thread, first of all.
+EveningData EveningStore::read()
 {
     QFile file(filePath());
     if (!file.exists()) {
@@ -246,14 +258,25 @@ void EveningStore::run()
         m_jobs.pop_front();
         m_busy = true;
         lock.unlock();
-        if (job.kind == Job::Write) {
+        std::optional<EveningData> kept;
+        switch (job.kind) {
+        case Job::Read:
+            kept = read();
+            break;
+        case Job::Write:
             write(job.data);
-        } else {
+            break;
+        case Job::KeepAside:
             keepFileAside(job.data);
+            break;
         }
         lock.relock();
         m_busy = false;
-        if (m_jobs.empty()) {
+        if (kept) {
+            m_kept = std::move(kept);
+        }
+        // load() waits for the reading, waitForWrites() for the last job.
+        if (job.kind == Job::Read || m_jobs.empty()) {
             m_idle.wakeAll();
         }
     }

@@ -26,7 +26,7 @@ QByteArray toJson(const EveningData &data);
 std::optional<EveningData> fromJson(const QByteArray &json);
 } // namespace EveningFile
 
-// Keeps the evening in <folder>/evening.json: read at start-up, written
+// Keeps the evening in <folder>/evening.json: read from the start, written
 // after every change by a thread of its own (whole or not at all, by
 // QSaveFile), so the caller's thread never waits on the disk.
 //
@@ -49,8 +49,9 @@ public:
 
     QString filePath() const;
 
-    // The kept evening; an empty one when there is no file or it cannot be
-    // used (then set aside).
+    // The kept evening, as the store's thread read it from the folder when
+    // the store was made (waits for that); an empty one when there is no
+    // file or it cannot be used (then set aside).
     EveningData load();
     // load() into the evening, then a write after each of its changes, and
     // the file that ends kept on "New evening". Connect problem() first: a
@@ -76,11 +77,12 @@ signals:
 private:
     struct Job
     {
-        enum Kind { Write, KeepAside } kind;
+        enum Kind { Read, Write, KeepAside } kind;
         EveningData data;
     };
     void enqueue(Job job);
     void run();
+    EveningData read();
     void write(const EveningData &data);
     void keepFileAside(const EveningData &endingEvening);
     void tell(bool &told, const QString &message);
@@ -97,6 +99,7 @@ private:
     QWaitCondition m_wake;
     QWaitCondition m_idle;
     std::deque<Job> m_jobs;
+    std::optional<EveningData> m_kept;
     bool m_busy = false;
     bool m_stop = false;
     std::unique_ptr<QThread> m_thread;
