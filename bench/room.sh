@@ -21,7 +21,9 @@ start_bellcount "$B/bellstamp"
 xrandr --setmonitor desk 1280/338x1024/270+0+0 screen || die "xrandr cannot make monitors"
 xrandr --setmonitor room "$ROOM_MONITOR" none
 
-# ---- opening: the program, the program never opening it, the floor, in turns ----
+# ---- opening: the program, the program never opening it, the floor, and the
+# program showing the standings of 200 teams in its view, in turns ----------------
+mkdir -p "$E2E_WORK/filed/Vornaxi Timer" && "$B/eveningbench" "$E2E_WORK/filed/Vornaxi Timer/evening.json" >/dev/null
 open_all() {
     local words
     words=$(xwatch_as app launch "$APP_TITLE" "$ROOM_TITLE" 2 500 "$APP_BIN")
@@ -29,6 +31,7 @@ open_all() {
     words=$(sed -n 's/^app_closed_alive_ms=//p' <<<"$words")
     xwatch_as never launch "$APP_TITLE" - 0 "${words:-1000}" "$APP_BIN"
     xwatch_as floor launch "$FLOOR_TITLE" "$FLOOR_ROOM_TITLE" 2 500 "$B/roomfloor"
+    XDG_DATA_HOME=$E2E_WORK/filed xwatch_as evening standings "$APP_TITLE" "$ROOM_TITLE" 500 "$APP_BIN"
 }
 in_turns "$LAUNCHES" open_all
 
@@ -81,6 +84,9 @@ row "Opening the room's view full screen on 3840x2160: Ctrl+R to mapped and pain
     "the first within 1.5x the floor's first, a later within 1.2x the floor's later (a full-screen window with the readout's label, opened the same way)" \
     "first $(plain_ms "$f1") (mapped at $(plain_ms "$(med floor_open1_map_us)")); later $(plain_ms "$f2") (mapped at $(plain_ms "$(med floor_open2_map_us)"))" \
     "first $(ratio "$a1" "$f1"); later $(ratio "$a2" "$f2")" "$met"
+s=$(med evening_standings_us)
+row "The standings' first showing on the room's view, 200 teams filed: Ctrl+B to the view's last drawing (quiet for 1 s after), the view just opened (median of $(all evening_standings_us | entries), in turns with the openings)" \
+    "$(plain_ms "$s")" "at most 1.5x the view's first opening" "first opening $(plain_ms "$a1")" "$(ratio "$s" "$a1")" "$(yes_if within "$s" "$a1" 1.5)"
 
 # per_min KEY: the phases' CPU as us a minute, all of them; phases KEY: each
 per_min() { all "$1" | tr ',' '\n' | awk -v s="$PHASE_S" '{ t += $1; n++ } END { printf "%d", t / 1000 / (n * s) * 60 }'; }

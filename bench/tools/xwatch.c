@@ -7,6 +7,7 @@
  * words; bench/notes.md says what each mode does and each figure is.
  *
  * usage: xwatch launch WINDOW_TITLE VIEW_TITLE OPENS SETTLE_MS PROGRAM [ARGS...]
+ *        xwatch standings WINDOW_TITLE VIEW_TITLE SETTLE_MS PROGRAM [ARGS...]
  *        xwatch cycles VIEW_TITLE CYCLES SPREAD_MS PID SCREENS REMOVE ADD
  *        xwatch paints X Y WIDTH HEIGHT SECONDS
  *        xwatch bells EVERY COUNT
@@ -84,6 +85,8 @@ static const char *window_title;
 static Window window_seen = None;
 static XRectangle watched; /* paints: the rectangle whose repaints are told */
 static double last_paint;
+static int standings; /* after the first opening, Ctrl+B: the view's next paints timed */
+static long long view_drawn_at; /* the last drawing into the view's place */
 
 static void sleep_ms(int ms) { usleep((useconds_t)ms * 1000); }
 /* A window may be gone by the time it is asked about (a view closed, or
@@ -116,8 +119,12 @@ static void handle(XEvent *ev)
         view_mapped = 0;
     } else if (ev->type == damage_event + XDamageNotify) {
         XRectangle r = ((const XDamageNotifyEvent *)ev)->area;
-        if (view_mapped)
+        if (view_mapped) {
             XUnionRectWithRegion(&r, painted, painted);
+            if (r.x < view_rect.x + view_rect.width && r.x + r.width > view_rect.x &&
+                r.y < view_rect.y + view_rect.height && r.y + r.height > view_rect.y)
+                view_drawn_at = now_us();
+        }
         if (watched.width && r.x < watched.x + watched.width && r.y < watched.y + watched.height &&
             r.x + r.width > watched.x && r.y + r.height > watched.y) {
             struct timespec ts;
@@ -166,10 +173,10 @@ static int window_mapped(void) { return window_seen != None; }
 /* Handles events until the given time. */
 static void pump_until(long long deadline) { wait_for(never, deadline - now_us()); }
 
-/* Ctrl+R, as a keyboard would send it; returns when the R went down. */
-static long long ctrl_r(void)
+/* Ctrl+key, as a keyboard would send it; returns when the key went down. */
+static long long ctrl_key(KeySym key)
 {
-    KeyCode ctrl = XKeysymToKeycode(dpy, XK_Control_L), r = XKeysymToKeycode(dpy, XK_r);
+    KeyCode ctrl = XKeysymToKeycode(dpy, XK_Control_L), r = XKeysymToKeycode(dpy, key);
     XTestFakeKeyEvent(dpy, ctrl, True, CurrentTime);
     XFlush(dpy);
     long long t = now_us();
@@ -180,6 +187,7 @@ static long long ctrl_r(void)
     XFlush(dpy);
     return t;
 }
+static long long ctrl_r(void) { return ctrl_key(XK_r); }
 
 /* Ctrl+R until the view is mapped (*map_us after the key) and painted all
    over: the time from the key; -1 if it was not mapped, -2 not painted. */
@@ -223,6 +231,19 @@ static int launch(int opens, int settle_ms, char **program)
         sleep_ms(300);
         if (k == 1)
             printf(" view_rss_kb=%ld", rollup_kb(pid, "Rss"));
+        if (standings) {
+            /* The view repaints only where the standings go: the time from
+               the key to its last drawing, the view quiet for a second. */
+            XEvent ev;
+            for (XSync(dpy, False); XPending(dpy); handle(&ev))
+                XNextEvent(dpy, &ev);
+            view_drawn_at = 0;
+            long long t = ctrl_key(XK_b);
+            pump_until(t + 1000000);
+            printf(" standings_us=%lld", view_drawn_at ? view_drawn_at - t : -1);
+            ctrl_key(XK_b);
+            sleep_ms(300);
+        }
         ctrl_r();
         if (wait_for(is_unmapped, 10000000LL))
             return give_up(pid, view_title, "still mapped 10 s after Ctrl+R");
@@ -324,7 +345,12 @@ int main(int argc, char *argv[])
         XDamageCreate(dpy, DefaultRootWindow(dpy), XDamageReportRawRectangles);
     XSync(dpy, False);
 
-    if (argc >= 7 && strcmp(mode, "launch") == 0) {
+    if (argc >= 6 && strcmp(mode, "standings") == 0) {
+        window_title = argv[2];
+        view_title = argv[3];
+        standings = 1;
+        status = launch(1, atoi(argv[4]), argv + 5);
+    } else if (argc >= 7 && strcmp(mode, "launch") == 0) {
         window_title = argv[2];
         view_title = atoi(argv[4]) > 0 ? argv[3] : NULL;
         status = launch(atoi(argv[4]), atoi(argv[5]), argv + 6);
@@ -338,7 +364,7 @@ int main(int argc, char *argv[])
         status = cycles(atoi(argv[3]), atoll(argv[4]) * 1000, (pid_t)atoi(argv[5]),
                         atoi(argv[6]), argv[7], argv[8]);
     } else {
-        fprintf(stderr, "usage: xwatch launch|cycles|paints|bells ... (see its source)\n");
+        fprintf(stderr, "usage: xwatch launch|standings|cycles|paints|bells ... (see its source)\n");
     }
     XCloseDisplay(dpy);
     return status;
