@@ -4,8 +4,11 @@
 #include "room/roomview.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
 
 // "Next team", undo and redo as the moderator works them: the keys on the
 // window, the sheet as its controls show it.
@@ -16,6 +19,7 @@ class tst_EveningDesk : public QObject
 private slots:
     void steps_data();
     void steps();
+    void renamingKeepsTheRow();
 };
 
 void tst_EveningDesk::steps_data()
@@ -138,6 +142,32 @@ void tst_EveningDesk::steps()
         }
     }
     QCOMPARE(on.join(QLatin1Char(' ')), enabled);
+}
+
+// Renamed in the standings window, a team's row stays selected for the next
+// step, and its editor closes as it should.
+void tst_EveningDesk::renamingKeepsTheRow()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("editor")));
+    Fixture f;
+    f.click(QStringLiteral("cmdExpand"));
+    for (int q : {1, 2}) {
+        f.clickArrow(q);
+        QTest::keySequence(&f.window, QKeySequence(Qt::CTRL | Qt::Key_N));
+    }
+    QDialog *standings = f.desk.standings();
+    standings->show();
+    auto *table = standings->findChild<QTableView *>(QStringLiteral("table"));
+    auto *rename = standings->findChild<QPushButton *>(QStringLiteral("rename"));
+    table->selectRow(1);
+    rename->click();
+    auto *editor = table->viewport()->findChild<QLineEdit *>();
+    QVERIFY(editor);
+    editor->setText(QStringLiteral("Larks"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(f.evening.data().teams[1].name, QStringLiteral("Larks"));
+    QCOMPARE(table->selectionModel()->selectedRows().value(0).row(), 1);
+    QVERIFY(rename->isEnabled());
 }
 
 QTEST_MAIN(tst_EveningDesk)

@@ -8,11 +8,31 @@ StandingsModel::StandingsModel(Evening &evening, QObject *parent)
     : QAbstractTableModel(parent)
     , m_evening(evening)
 {
-    // Any step may move any row: ranks shift with every total.
     connect(&evening, &Evening::changed, this, [this] {
+        // A renaming moves no row: the views keep their selection, and the
+        // editor that made it closes as it would. Any other step may move
+        // any row, since ranks shift with every total.
+        const QList<int> rows = numbers();
+        if (rows == m_numbers) {
+            if (!rows.isEmpty()) {
+                emit dataChanged(index(0, 0), index(int(rows.size()) - 1, ColumnCount - 1));
+            }
+            return;
+        }
         beginResetModel();
+        m_numbers = rows;
         endResetModel();
     });
+    m_numbers = numbers();
+}
+
+QList<int> StandingsModel::numbers() const
+{
+    QList<int> rows;
+    for (const Standing &row : m_evening.standings()) {
+        rows << row.number;
+    }
+    return rows;
 }
 
 int StandingsModel::rowCount(const QModelIndex &parent) const

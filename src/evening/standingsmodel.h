@@ -32,5 +32,9 @@ public:
     int numberAt(int row) const;
 
 private:
+    // The teams' numbers, row by row.
+    QList<int> numbers() const;
+
     Evening &m_evening;
+    QList<int> m_numbers;
 };
