@@ -4,8 +4,8 @@
 #
 # A whole evening: its file's size with 200 teams, one more team filed
 # against one repaint of the expanded window (offscreen), the program's
-# start-up with those teams in its file against none, and the file after
-# SIGKILLs at random moments during filings; how each figure is taken:
+# start-up with those teams in its file against none, a period's bells while
+# a team is renamed, and the file after SIGKILLs at random moments during filings; how each figure is taken:
 # bench/notes.md. Writes bench/results/evening.md.
 # usage: evening.sh BUILD_DIR   (bench/run.sh evening; one length)
 # shellcheck disable=SC2317,SC2154  # predicates are called through poll_until; layout.sh
@@ -28,6 +28,23 @@ launch_each() {
 }
 in_turns "$LAUNCHES" launch_each
 cmp -s "$FILED" "$E2E_WORK/filed/Vornaxi Timer/evening.json" || fail "the program did not keep the file as it was"
+
+# ---- a period during which a team is renamed ten times in the standings window,
+# four of the names given 50 ms before a minute's bell --------------------------
+RENAMED="$E2E_WORK/renamed/Vornaxi Timer/evening.json"
+mkdir -p "$(dirname "$RENAMED")" && cp "$FILED" "$RENAMED"
+APP_ENV=("XDG_DATA_HOME=$E2E_WORK/renamed") && start_app "$APP_BIN" >/dev/null && APP_ENV=()
+start_period
+started=$(bell_ms $((PERIOD_BELLS + 1)))
+keys ctrl+e && poll_until 5000 window_up Standings || die "no standings window"
+keys Down Right # the second team's name
+for at in 30000 59950 90000 119950 150000 179950 200000 210000 220000 239950; do
+    sleep_until_ms $((started + at - 1500)) && keys F2 ctrl+a && xdotool type --delay 20 "Renamed $at"
+    sleep_until_ms $((started + at)) && keys Return
+done
+end_period renamed
+put renamed_last "$(grep -c '"Renamed 239950"' "$RENAMED")"
+stop_pid "$APP_PID"
 
 # ---- SIGKILL at a random moment while team after team is filed as
 # tests/e2e/test_evening.sh files: a slider's arrow clicked, then Ctrl+N ----------
@@ -63,6 +80,11 @@ with=$(med filed_startup_us) without=$(med none_startup_us)
 row "Start-up, exec to window mapped, with the 200 teams' file (median of $(all filed_startup_us | entries), in turns with none)" \
     "$(plain_ms "$with"), RSS $(med filed_rss_kb) kB" "at most 1.05x the start-up with no file" \
     "$(plain_ms "$without"), RSS $(med none_rss_kb) kB" "$(ratio "$with" "$without")" "$(yes_if within "$with" "$without" 1.05)"
+bells "$(get renamed_bells)"
+met=no && [ "$N" -eq 5 ] && [ "$(abs "$LATE")" -le 5 ] && [ "$(get renamed_last)" = 1 ] && met=yes
+row "The bells of a period during which a team is renamed ten times in the standings window, four of the names given 50 ms before a minute's bell (X bells, stamped by the X server)" \
+    "$BELLS; the last name $([ "$(get renamed_last)" = 1 ] && echo in || echo not in) the file" \
+    "5 bells, each within 5 ms of its minute" "(no floor)" "" "$met"
 unreadable=$(all kill_unreadable | entries)
 met=no && [ "$unreadable" -eq 0 ] && [ "$(get kill_set_aside)" -eq 0 ] && met=yes
 row "$KILLS SIGKILLs at random moments (0 to 0.5 s after the first Ctrl+N) while Ctrl+N files team after team, from 200 teams, the program started again on its file each time" \

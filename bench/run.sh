@@ -16,7 +16,7 @@ PARTS=(
     "web root the clock on phones and tablets, in a network namespace, as root: 10 min"
     "timing root click to tone through a sound server, the minute's bell while printing stalls, as root: 3 min"
     "beep full a whole period's beeps without a sound server, against the bell floor: 5 min"
-    "evening default a whole evening's file: its size, a filing, start-up with it, SIGKILLs during filings: 15 min"
+    "evening default a whole evening: its file's size, a filing, start-up with it, renaming during a period, SIGKILLs during filings: 20 min"
 )
 usage() { echo "usage: $0 [--full] [PART...]; the parts:" >&2 && printf '  %s\n' "${PARTS[@]}" >&2; exit 2; }
 export BENCH_RUN="bench/run.sh${*:+ $*}"
