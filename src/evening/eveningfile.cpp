@@ -143,9 +143,9 @@ EveningStore::~EveningStore()
 {
     waitForWrites();
     {
-        QMutexLocker lock(&m_mutex);
+        const std::lock_guard lock(m_mutex);
         m_stop = true;
-        m_wake.wakeAll();
+        m_wake.notify_all();
     }
     m_thread->wait();
 }
@@ -157,10 +157,8 @@ QString EveningStore::filePath() const
 
 EveningData EveningStore::load()
 {
-    QMutexLocker lock(&m_mutex);
-    while (!m_kept) {
-        m_idle.wait(&m_mutex);
-    }
+    std::unique_lock lock(m_mutex);
+    m_idle.wait(lock, [this] { return m_kept.has_value(); });
     return *m_kept;
 }
 
@@ -219,7 +217,7 @@ void EveningStore::keepAside(const EveningData &endingEvening)
 
 void EveningStore::enqueue(Job job)
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard lock(m_mutex);
     // A write still waiting is out of date: the newer state takes its place,
     // behind everything asked for before it.
     if (job.kind == Job::Write && !m_jobs.empty() && m_jobs.back().kind == Job::Write) {
@@ -227,30 +225,26 @@ void EveningStore::enqueue(Job job)
     } else {
         m_jobs.push_back(std::move(job));
     }
-    m_wake.wakeOne();
+    m_wake.notify_one();
 }
 
 bool EveningStore::waitForWrites(int msecs)
 {
-    QDeadlineTimer deadline(msecs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever)
-                                      : QDeadlineTimer(msecs));
-    QMutexLocker lock(&m_mutex);
-    while (m_busy || !m_jobs.empty()) {
-        if (!m_idle.wait(&m_mutex, deadline)) {
-            return false;
-        }
+    const auto idle = [this] { return !m_busy && m_jobs.empty(); };
+    std::unique_lock lock(m_mutex);
+    if (msecs < 0) {
+        m_idle.wait(lock, idle);
+        return true;
     }
-    return true;
+    return m_idle.wait_for(lock, std::chrono::milliseconds(msecs), idle);
 }
 
 // The writer's thread.
 void EveningStore::run()
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock lock(m_mutex);
     for (;;) {
-        while (m_jobs.empty() && !m_stop) {
-            m_wake.wait(&m_mutex);
-        }
+        m_wake.wait(lock, [this] { return !m_jobs.empty() || m_stop; });
         if (m_jobs.empty()) {
             return;
         }
@@ -270,14 +264,14 @@ void EveningStore::run()
             keepFileAside(job.data);
             break;
         }
-        lock.relock();
+        lock.lock();
         m_busy = false;
         if (kept) {
             m_kept = std::move(kept);
         }
         // load() waits for the reading, waitForWrites() for the last job.
         if (job.kind == Job::Read || m_jobs.empty()) {
-            m_idle.wakeAll();
+            m_idle.notify_all();
         }
     }
 }

@@ -4,14 +4,14 @@
 
 #include "evening/filedteam.h"
 
-#include <QMutex>
 #include <QObject>
 #include <QThread>
-#include <QWaitCondition>
 
 #include <atomic>
+#include <condition_variable>
 #include <deque>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 class Evening;
@@ -95,9 +95,10 @@ private:
     bool m_toldUnusable = false;
     bool m_toldUnwritable = false;
 
-    QMutex m_mutex;
-    QWaitCondition m_wake;
-    QWaitCondition m_idle;
+    // Standard ones, which ThreadSanitizer follows into the waits.
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::condition_variable m_idle;
     std::deque<Job> m_jobs;
     std::optional<EveningData> m_kept;
     bool m_busy = false;
