@@ -5,8 +5,8 @@
 # A whole evening: its file's size with 200 teams, one more team filed
 # against one repaint of the expanded window (offscreen), the program's
 # start-up with those teams in its file against none, a period's bells while
-# a team is renamed, and the file after SIGKILLs at random moments during filings; how each figure is taken:
-# bench/notes.md. Writes bench/results/evening.md.
+# a team is renamed, and the file after SIGKILLs at random moments during
+# filings; how each figure is taken: bench/notes.md. Writes bench/results/evening.md.
 # usage: evening.sh BUILD_DIR   (bench/run.sh evening; one length)
 # shellcheck disable=SC2317,SC2154  # predicates are called through poll_until; layout.sh
 set -u

@@ -89,6 +89,11 @@ static int standings; /* after the first opening, Ctrl+B: the view's next paints
 static long long view_drawn_at; /* the last drawing into the view's place */
 
 static void sleep_ms(int ms) { usleep((useconds_t)ms * 1000); }
+static int overlaps(const XRectangle *a, const XRectangle *b)
+{
+    return a->x < b->x + b->width && a->y < b->y + b->height && a->x + a->width > b->x &&
+        a->y + a->height > b->y;
+}
 /* A window may be gone by the time it is asked about (a view closed, or
    moved by a screen change): that is no reason to stop watching. */
 static int ignore_error(Display *d, XErrorEvent *e) { return (void)d, (void)e, 0; }
@@ -121,12 +126,10 @@ static void handle(XEvent *ev)
         XRectangle r = ((const XDamageNotifyEvent *)ev)->area;
         if (view_mapped) {
             XUnionRectWithRegion(&r, painted, painted);
-            if (r.x < view_rect.x + view_rect.width && r.x + r.width > view_rect.x &&
-                r.y < view_rect.y + view_rect.height && r.y + r.height > view_rect.y)
+            if (overlaps(&r, &view_rect))
                 view_drawn_at = now_us();
         }
-        if (watched.width && r.x < watched.x + watched.width && r.y < watched.y + watched.height &&
-            r.x + r.width > watched.x && r.y + r.height > watched.y) {
+        if (watched.width && overlaps(&r, &watched)) {
             struct timespec ts;
             clock_gettime(CLOCK_REALTIME, &ts);
             double at = (double)ts.tv_sec * 1000.0 + (double)ts.tv_nsec / 1e6;
@@ -176,13 +179,13 @@ static void pump_until(long long deadline) { wait_for(never, deadline - now_us()
 /* Ctrl+key, as a keyboard would send it; returns when the key went down. */
 static long long ctrl_key(KeySym key)
 {
-    KeyCode ctrl = XKeysymToKeycode(dpy, XK_Control_L), r = XKeysymToKeycode(dpy, key);
+    KeyCode ctrl = XKeysymToKeycode(dpy, XK_Control_L), k = XKeysymToKeycode(dpy, key);
     XTestFakeKeyEvent(dpy, ctrl, True, CurrentTime);
     XFlush(dpy);
     long long t = now_us();
-    XTestFakeKeyEvent(dpy, r, True, CurrentTime);
+    XTestFakeKeyEvent(dpy, k, True, CurrentTime);
     XFlush(dpy);
-    XTestFakeKeyEvent(dpy, r, False, CurrentTime);
+    XTestFakeKeyEvent(dpy, k, False, CurrentTime);
     XTestFakeKeyEvent(dpy, ctrl, False, CurrentTime);
     XFlush(dpy);
     return t;
