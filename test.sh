@@ -89,7 +89,8 @@ cmake --build build-asan
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-# The beeper's sound threads, the printer's job threads, and the clock server's.
+# The beeper's sound threads, the printer's job threads, the clock server's,
+# and the evening's writer.
 THREAD_TESTS=(tst_beeper tst_resultpage tst_clockserver tst_eveningfile)
 cmake -S . -B build-tsan -G Ninja -DBUILD_TESTING=ON -DVORNAXI_THREAD_SANITIZER=ON \
     -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
